@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs what building and testing need on Debian 12, only when missing, so
+# a second run costs nothing. Sourced by the run and test scripts.
+set -euo pipefail
+
+packages=(
+    build-essential cmake qt6-base-dev clang-format locales
+)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    else
+        sudo "$@"
+    fi
+}
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+if [ "${#missing[@]}" -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+fi
+
+# The engine is tested under a locale whose decimal separator is ",".
+if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+    echo "Generating locale de_DE.UTF-8"
+    as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi

@@ -1,0 +1,52 @@
+#include "CellStore.h"
+
+#include "CellNames.h"
+
+#include <stdexcept>
+
+CellStore::CellStore()
+{
+    for (const auto &cell : CellNames::constantCells)
+        m_texts.emplace(cell.name, cell.text);
+    for (const auto name : CellNames::workingCells)
+        m_texts.emplace(name, name);
+}
+
+const std::string &CellStore::text(std::string_view name) const
+{
+    const auto it = m_texts.find(name);
+    if (it == m_texts.end())
+        throw std::out_of_range("no value cell named " + std::string(name));
+    return it->second;
+}
+
+void CellStore::setText(std::string_view name, std::string text)
+{
+    const auto it = m_texts.find(name);
+    if (it == m_texts.end())
+        throw std::out_of_range("no value cell named " + std::string(name));
+    if (it->second == text)
+        return;
+    it->second = std::move(text);
+    if (m_listener)
+        m_listener(it->first, it->second);
+}
+
+bool CellStore::contains(std::string_view name) const
+{
+    return m_texts.find(name) != m_texts.end();
+}
+
+std::vector<std::string> CellStore::names() const
+{
+    std::vector<std::string> result;
+    result.reserve(m_texts.size());
+    for (const auto &[name, text] : m_texts)
+        result.push_back(name);
+    return result;
+}
+
+void CellStore::setListener(Listener listener)
+{
+    m_listener = std::move(listener);
+}

@@ -1,0 +1,12 @@
+#ifdef _WIN32
+
+#include "SystemTickSource.h"
+
+#include <windows.h>
+
+std::uint64_t SystemTickSource::milliseconds() const
+{
+    return GetTickCount64();
+}
+
+#endif
