@@ -1,0 +1,151 @@
+#include "Settings.h"
+
+#include "SettingText.h"
+
+#include <cmath>
+#include <cstdio>
+#include <utility>
+#include <variant>
+
+namespace {
+
+bool isFlag(SettingKey key)
+{
+    return key == SettingKey::AlwaysOnTop_TICKBOX || key == SettingKey::AUTOSTART_TICKBOX;
+}
+
+bool isSize(SettingKey key)
+{
+    switch (key) {
+    case SettingKey::MAIN_Width:
+    case SettingKey::MAIN_Height:
+    case SettingKey::ABOUT_Width:
+    case SettingKey::ABOUT_Height:
+    case SettingKey::LIVE_CALCS_Width:
+    case SettingKey::LIVE_CALCS_Height:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A stored text can hold anything a user typed into the store; escaping keeps
+// the warning on one line and shows exactly where the text starts and ends.
+QString quoted(const QString &text)
+{
+    QString result = QStringLiteral("\"");
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '"':
+            result += QStringLiteral("\\\"");
+            break;
+        case '\\':
+            result += QStringLiteral("\\\\");
+            break;
+        case '\n':
+            result += QStringLiteral("\\n");
+            break;
+        case '\r':
+            result += QStringLiteral("\\r");
+            break;
+        case '\t':
+            result += QStringLiteral("\\t");
+            break;
+        default:
+            if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+                c.category() == QChar::Separator_Paragraph) {
+                result += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            } else {
+                result += c;
+            }
+        }
+    }
+    result += QLatin1Char('"');
+    return result;
+}
+
+QString faultText(SettingText::Fault fault, const QString &range)
+{
+    return fault == SettingText::Fault::NotANumber ? QStringLiteral("which is not a number")
+                                                   : QStringLiteral("which is beyond ") + range;
+}
+
+void printOnStandardError(const QString &line)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(line));
+}
+
+} // namespace
+
+Settings::Settings(SettingsStore &store, Warning warn)
+    : m_store(store)
+    , m_warn(warn ? std::move(warn) : Warning(printOnStandardError))
+{}
+
+float Settings::readPosition(SettingKey key)
+{
+    const QString text = readText(key);
+    const std::variant<float, SettingText::Fault> reading = SettingText::toSingle(text);
+    if (const float *twips = std::get_if<float>(&reading))
+        return *twips;
+    return unusable(key, text,
+                    faultText(std::get<SettingText::Fault>(reading),
+                              QStringLiteral("the range of a single-precision number")));
+}
+
+int Settings::readFlag(SettingKey key)
+{
+    const QString text = readText(key);
+    const std::variant<qint16, SettingText::Fault> reading = SettingText::toInteger16(text);
+    if (const SettingText::Fault *fault = std::get_if<SettingText::Fault>(&reading))
+        return unusable(key, text, faultText(*fault, QStringLiteral("-32768 to 32767")));
+    const int state = std::get<qint16>(reading);
+    if (state < 0 || state > 2)
+        return unusable(key, text, QStringLiteral("which is not a tickbox state (0, 1 or 2)"));
+    return state;
+}
+
+std::optional<QString> Settings::savePosition(SettingKey key, float twips)
+{
+    if (isFlag(key) || isSize(key)) {
+        return QStringLiteral("the setting %1 holds no window position, so none is saved under it")
+            .arg(settingName(key));
+    }
+    if (!std::isfinite(twips)) {
+        return QStringLiteral("the position %1 for the setting %2 is not a number of twips")
+            .arg(positionText(twips), settingName(key));
+    }
+    return m_store.SaveSetting(settingName(key), positionText(twips));
+}
+
+std::optional<QString> Settings::saveFlag(SettingKey key, int state)
+{
+    if (!isFlag(key)) {
+        return QStringLiteral("the setting %1 holds no option, so no option is saved under it")
+            .arg(settingName(key));
+    }
+    if (state < 0 || state > 2) {
+        return QStringLiteral("%1 is not a tickbox state (0, 1 or 2) for the setting %2")
+            .arg(QString::number(state), settingName(key));
+    }
+    return m_store.SaveSetting(settingName(key), QString::number(state));
+}
+
+QString Settings::positionText(float twips)
+{
+    return SettingText::fromSingle(twips);
+}
+
+QString Settings::readText(SettingKey key)
+{
+    // QString::number always writes C-locale digits.
+    return m_store.GetSetting(settingName(key), QString::number(settingDefault(key)));
+}
+
+qint16 Settings::unusable(SettingKey key, const QString &text, const QString &why)
+{
+    const qint16 fallback = settingDefault(key);
+    m_warn(QStringLiteral("vh-wren-ticker: setting \"%1\" holds %2, %3; using %4 instead")
+               .arg(settingName(key), quoted(text), why, QString::number(fallback)));
+    return fallback;
+}

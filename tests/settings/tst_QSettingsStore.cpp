@@ -1,0 +1,380 @@
+#include "QSettingsStore.h"
+#include "Settings.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+namespace {
+
+QString outcome(const std::optional<QString> &reason)
+{
+    return reason.value_or(QStringLiteral("stored"));
+}
+
+QSettingsStore storeFor(const QString &section)
+{
+    return QSettingsStore([section] { return section; });
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+enum class Sabotage
+{
+    FolderIsAFile,
+    DiskFull,
+    ReadOnlyFolder,
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Sabotage)
+
+// Runs against a temporary configuration folder set up in main().
+class TestQSettingsStore : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TestQSettingsStore(const QString &configHome)
+        : m_home(configHome)
+    {}
+
+private slots:
+    void fileIsInTheUsersConfigFolder();
+    void executableNamesTheSection();
+    void roundTrip_data();
+    void roundTrip();
+    void missingKey_data();
+    void missingKey();
+    void renamedExecutableStartsFromDefaults();
+    void handEditedTextsReadAsTheyStand();
+    void unparsableFileIsLeftAlone();
+    void unknownSection();
+    void refusedWrite_data();
+    void refusedWrite();
+
+private:
+    QString folder() const { return m_home + QStringLiteral("/VH_WTK"); }
+    QString fileOf(const QString &section) const
+    {
+        return folder() + QLatin1Char('/') + section + QStringLiteral(".conf");
+    }
+
+    QString m_home;
+    int m_touches = 0;
+};
+
+void TestQSettingsStore::fileIsInTheUsersConfigFolder()
+{
+    QSettingsStore store = storeFor("Located");
+    QCOMPARE(outcome(store.SaveSetting("MAIN_Left", "1500")), QString("stored"));
+
+    QVERIFY(QFileInfo(fileOf("Located")).isFile());
+    QVERIFY(fileBytes(fileOf("Located")).contains("MAIN_Left=1500"));
+}
+
+void TestQSettingsStore::executableNamesTheSection()
+{
+    QCOMPARE(QSettingsStore::executableSection(), QString("tst_QSettingsStore"));
+
+    QSettingsStore store;
+    QCOMPARE(outcome(store.SaveSetting("AUTOSTART_TICKBOX", "0")), QString("stored"));
+    QVERIFY(fileBytes(fileOf("tst_QSettingsStore")).contains("AUTOSTART_TICKBOX=0"));
+    QCOMPARE(store.GetSetting("AUTOSTART_TICKBOX", "1"), QString("0"));
+}
+
+void TestQSettingsStore::roundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("whole") << "1000";
+    QTest::newRow("negative") << "-1500";
+    QTest::newRow("fraction") << "1000.5";
+    QTest::newRow("empty") << "";
+    QTest::newRow("blanks around") << "  12 ";
+    QTest::newRow("comma") << "1000,5";
+    QTest::newRow("equals sign") << "a=b";
+    QTest::newRow("semicolon") << "x;y";
+    QTest::newRow("hash") << "#1";
+    QTest::newRow("section brackets") << "[General]";
+    QTest::newRow("quotes") << "\"quoted\"";
+    QTest::newRow("backslash") << "C:\\temp";
+    QTest::newRow("line break") << "10\n20";
+    QTest::newRow("tab") << "\t5";
+    QTest::newRow("percent") << "%1";
+    QTest::newRow("type prefix of the file format") << "@Variant(abc)";
+    QTest::newRow("non-ASCII") << QStringLiteral("Gr\u00FC\u00DFe \u2212 \u65E5");
+}
+
+void TestQSettingsStore::roundTrip()
+{
+    QFETCH(QString, text);
+    const QString path = fileOf("RoundTrip");
+    QSettingsStore writer = storeFor("RoundTrip");
+    QCOMPARE(outcome(writer.SaveSetting("MAIN_Left", "earlier")), QString("stored"));
+    QCOMPARE(outcome(writer.SaveSetting("MAIN_Left", text)), QString("stored"));
+
+    QSettingsStore reader = storeFor("RoundTrip");
+    QCOMPARE(reader.GetSetting("MAIN_Left", "1000"), text);
+
+    // QSettings keeps a copy of the file per process and reparses it only when
+    // the file looks changed; a new modification time forces a read from disk.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(++m_touches),
+                             QFileDevice::FileModificationTime));
+    file.close();
+    QCOMPARE(reader.GetSetting("MAIN_Left", "1000"), text);
+}
+
+void TestQSettingsStore::missingKey_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("writtenSection"); // empty: nothing written first
+    QTest::addColumn<QString>("writtenKey");
+    QTest::addColumn<bool>("organisationFile");
+
+    QTest::newRow("section never written") << "NeverWritten"
+                                           << ""
+                                           << "" << false;
+    QTest::newRow("only other keys") << "OtherKeys"
+                                     << "OtherKeys"
+                                     << "MAIN_Top" << false;
+    QTest::newRow("key under another section") << "Lonely"
+                                               << "Neighbour"
+                                               << "MAIN_Left" << false;
+    QTest::newRow("key in the file shared by all sections") << "Unshared"
+                                                            << ""
+                                                            << "" << true;
+}
+
+void TestQSettingsStore::missingKey()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, writtenSection);
+    QFETCH(QString, writtenKey);
+    QFETCH(bool, organisationFile);
+
+    if (!writtenSection.isEmpty()) {
+        QSettingsStore other = storeFor(writtenSection);
+        QCOMPARE(outcome(other.SaveSetting(writtenKey, "5")), QString("stored"));
+    }
+    const QString shared = m_home + QStringLiteral("/VH_WTK.conf");
+    const auto removeShared = qScopeGuard([&] { QFile::remove(shared); });
+    if (organisationFile)
+        QVERIFY(writeFile(shared, "[General]\nMAIN_Left=5\n"));
+
+    QSettingsStore store = storeFor(section);
+    QCOMPARE(store.GetSetting("MAIN_Left", "1000"), QString("1000"));
+    QCOMPARE(store.GetSetting("MAIN_Left", "default text"), QString("default text"));
+}
+
+void TestQSettingsStore::renamedExecutableStartsFromDefaults()
+{
+    QString section = "OldName";
+    QSettingsStore store([&section] { return section; });
+    QCOMPARE(outcome(store.SaveSetting("MAIN_Left", "-1500")), QString("stored"));
+    QCOMPARE(outcome(store.SaveSetting("AlwaysOnTop_TICKBOX", "0")), QString("stored"));
+    const QByteArray oldFile = fileBytes(fileOf("OldName"));
+
+    section = "NewName";
+    QCOMPARE(store.GetSetting("MAIN_Left", "1000"), QString("1000"));
+    QCOMPARE(store.GetSetting("AlwaysOnTop_TICKBOX", "1"), QString("1"));
+    QCOMPARE(outcome(store.SaveSetting("MAIN_Left", "2000")), QString("stored"));
+    QVERIFY(fileBytes(fileOf("NewName")).contains("MAIN_Left=2000"));
+
+    QCOMPARE(fileBytes(fileOf("OldName")), oldFile);
+    section = "OldName";
+    QCOMPARE(store.GetSetting("MAIN_Left", "1000"), QString("-1500"));
+    QCOMPARE(store.GetSetting("AlwaysOnTop_TICKBOX", "1"), QString("0"));
+}
+
+void TestQSettingsStore::handEditedTextsReadAsTheyStand()
+{
+    const QString path = fileOf("Edited");
+    QVERIFY(writeFile(path, "[General]\nMAIN_Left=1000,5\nMAIN_Top=abc\nMAIN_Width=\n"));
+    const QByteArray before = fileBytes(path);
+    QSettingsStore store = storeFor("Edited");
+
+    QCOMPARE(store.GetSetting("MAIN_Left", "1000"), QString("1000,5"));
+    QCOMPARE(store.GetSetting("MAIN_Top", "1000"), QString("abc"));
+    QCOMPARE(store.GetSetting("MAIN_Width", "2895"), QString(""));
+
+    QStringList warnings;
+    Settings settings(store, [&](const QString &line) { warnings.append(line); });
+    QCOMPARE(double(settings.readPosition(SettingKey::MAIN_Left)), 1000.0);
+    QCOMPARE(double(settings.readPosition(SettingKey::MAIN_Width)), 2895.0);
+    QCOMPARE(warnings.size(), 2);
+    QVERIFY2(warnings.at(0).contains("\"1000,5\""), qPrintable(warnings.at(0)));
+    QCOMPARE(fileBytes(path), before);
+}
+
+void TestQSettingsStore::unparsableFileIsLeftAlone()
+{
+    const QString path = fileOf("Unparsable");
+    QVERIFY(writeFile(path, "[General]\nMAIN_Left=1500\nthis line is no setting\n"));
+    const QByteArray before = fileBytes(path);
+    QSettingsStore store = storeFor("Unparsable");
+
+    const std::optional<QString> reason = store.SaveSetting("MAIN_Top", "2000");
+    QVERIFY(reason.has_value());
+    QVERIFY2(reason->contains(QDir::toNativeSeparators(path)), qPrintable(*reason));
+    QCOMPARE(fileBytes(path), before);
+    QCOMPARE(store.GetSetting("MAIN_Left", "1000"), QString("1500"));
+    QCOMPARE(store.GetSetting("MAIN_Top", "1000"), QString("1000"));
+}
+
+void TestQSettingsStore::unknownSection()
+{
+    for (QSettingsStore store : {storeFor(QString()), QSettingsStore(std::function<QString()>())}) {
+        QCOMPARE(store.GetSetting("MAIN_Left", "1000"), QString("1000"));
+        const std::optional<QString> reason = store.SaveSetting("MAIN_Left", "5");
+        QVERIFY(reason.has_value());
+        QVERIFY2(reason->contains("MAIN_Left"), qPrintable(*reason));
+    }
+    QVERIFY(!QFileInfo::exists(m_home + QStringLiteral("/VH_WTK.conf")));
+    QVERIFY(!QFileInfo::exists(fileOf(QString())));
+}
+
+void TestQSettingsStore::refusedWrite_data()
+{
+    QTest::addColumn<Sabotage>("sabotage");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("cause"); // how the reason names the cause
+    QTest::addColumn<bool>("readableMeanwhile");
+
+    QTest::newRow("folder cannot be made") << Sabotage::FolderIsAFile << "RefusedFolder"
+                                           << "is a file" << false;
+    QTest::newRow("disk full") << Sabotage::DiskFull << "RefusedDiskFull"
+                               << "full" << true;
+    QTest::newRow("read-only folder") << Sabotage::ReadOnlyFolder << "RefusedReadOnly"
+                                      << "read-only" << true;
+}
+
+void TestQSettingsStore::refusedWrite()
+{
+    QFETCH(Sabotage, sabotage);
+    QFETCH(QString, section);
+    QFETCH(QString, cause);
+    QFETCH(bool, readableMeanwhile);
+    const QString path = fileOf(section);
+    QSettingsStore store = storeFor(section);
+    QCOMPARE(outcome(store.SaveSetting("MAIN_Left", "1500")), QString("stored"));
+    QCOMPARE(outcome(store.SaveSetting("MAIN_Top", "300")), QString("stored"));
+
+    std::function<void()> undo = [] {};
+    const auto restore = qScopeGuard([&] { undo(); });
+    switch (sabotage) {
+    case Sabotage::FolderIsAFile: {
+        QVERIFY(QDir(m_home).rename("VH_WTK", "VH_WTK-away"));
+        undo = [this] {
+            QFile::remove(folder());
+            QDir(m_home).rename("VH_WTK-away", "VH_WTK");
+        };
+        QVERIFY(writeFile(folder(), "not a folder"));
+        break;
+    }
+    case Sabotage::DiskFull: {
+#ifdef Q_OS_UNIX
+        // A file size limit of zero fails every write as a full disk would,
+        // whoever runs the test. Nothing may be printed until it is lifted.
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        rlimit none = old;
+        none.rlim_cur = 0;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &none), 0);
+        undo = [old, oldHandler] {
+            setrlimit(RLIMIT_FSIZE, &old);
+            std::signal(SIGXFSZ, oldHandler);
+        };
+#else
+        QSKIP("needs a file size limit");
+#endif
+        break;
+    }
+    case Sabotage::ReadOnlyFolder: {
+        const QFile::Permissions permissions = QFile::permissions(folder());
+        QVERIFY(QFile::setPermissions(folder(), QFile::ReadOwner | QFile::ExeOwner |
+                                                    QFile::ReadGroup | QFile::ExeGroup |
+                                                    QFile::ReadOther | QFile::ExeOther));
+        undo = [this, permissions] { QFile::setPermissions(folder(), permissions); };
+        QFile probe(folder() + QStringLiteral("/probe"));
+        if (probe.open(QIODevice::WriteOnly)) {
+            probe.close();
+            probe.remove();
+            QSKIP("a read-only folder does not stop this user (root) from writing; the other "
+                  "rows cover refused writes");
+        }
+        break;
+    }
+    }
+
+    const std::optional<QString> existingKey = store.SaveSetting("MAIN_Top", "2000");
+    const std::optional<QString> newKey = store.SaveSetting("ABOUT_Top", "4000");
+    const QString topMeanwhile = store.GetSetting("MAIN_Top", "1000");
+    const QString aboutMeanwhile = store.GetSetting("ABOUT_Top", "1000");
+    const QString leftMeanwhile = store.GetSetting("MAIN_Left", "1000");
+    undo();
+    undo = [] {};
+
+    for (const std::optional<QString> &reason : {existingKey, newKey}) {
+        QVERIFY(reason.has_value());
+        QVERIFY2(reason->contains(QDir::toNativeSeparators(path)), qPrintable(*reason));
+        QVERIFY2(reason->contains(cause), qPrintable(*reason));
+    }
+    QCOMPARE(topMeanwhile, QString(readableMeanwhile ? "300" : "1000"));
+    QCOMPARE(aboutMeanwhile, QString("1000"));
+    QCOMPARE(leftMeanwhile, QString(readableMeanwhile ? "1500" : "1000"));
+
+    // The earlier keys stay, and a later successful write must not carry the
+    // refused texts into the file after all.
+    QCOMPARE(store.GetSetting("MAIN_Left", "1000"), QString("1500"));
+    QCOMPARE(store.GetSetting("MAIN_Top", "1000"), QString("300"));
+    QCOMPARE(store.GetSetting("ABOUT_Top", "1000"), QString("1000"));
+    QCOMPARE(outcome(store.SaveSetting("ABOUT_Left", "10")), QString("stored"));
+    const QByteArray file = fileBytes(path);
+    QVERIFY2(file.contains("MAIN_Left=1500") && file.contains("MAIN_Top=300") &&
+                 file.contains("ABOUT_Left=10") && !file.contains("ABOUT_Top") &&
+                 !file.contains("2000"),
+             file.constData());
+}
+
+int main(int argc, char *argv[])
+{
+    // QSettings settles on the user's configuration folder at its first use
+    // in the process, so the temporary one must be in place before that.
+    QTemporaryDir configHome;
+    if (!configHome.isValid())
+        return 1;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
+    QCoreApplication app(argc, argv);
+    TestQSettingsStore test(configHome.path());
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_QSettingsStore.moc"
