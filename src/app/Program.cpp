@@ -1,0 +1,54 @@
+#include "Program.h"
+
+#include "FailureReporter.h"
+#include "QSettingsStore.h"
+#include "Settings.h"
+#include "SystemTickSource.h"
+#include "TimerService.h"
+#include "UptimeEngine.h"
+#include "VH_WTK_ABOUT.h"
+#include "VH_WTK_MAIN.h"
+
+#include <QApplication>
+
+Program::Program()
+    : m_store(std::make_unique<QSettingsStore>())
+    , m_settings(std::make_unique<Settings>(*m_store))
+    , m_failures(std::make_unique<FailureReporter>())
+    , m_ticks(std::make_unique<SystemTickSource>())
+    , m_engine(std::make_unique<UptimeEngine>(*m_ticks))
+{}
+
+Program::~Program() = default;
+
+VH_WTK_MAIN &Program::main()
+{
+    if (!m_main) {
+        m_main = std::make_unique<VH_WTK_MAIN>(
+            *m_engine, FormContext{*m_settings, TimerService::instance(), *m_failures},
+            [this]() -> Form & { return about(); });
+    }
+    return *m_main;
+}
+
+VH_WTK_ABOUT &Program::about()
+{
+    if (!m_about) {
+        m_about = std::make_unique<VH_WTK_ABOUT>(
+            main(), FormContext{*m_settings, TimerService::instance(), *m_failures}, nullptr);
+    }
+    return *m_about;
+}
+
+int Program::run()
+{
+    VH_WTK_MAIN &window = main();
+    // The program ends when its main window unloads, whatever frame it has.
+    QObject::connect(&window, &Form::unloaded, qApp,
+                     [this] { QCoreApplication::exit(m_failures->exitStatus()); });
+    window.load();
+    if (m_failures->exitStatus() != 0)
+        return m_failures->exitStatus();
+    window.show();
+    return QApplication::exec();
+}

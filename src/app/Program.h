@@ -1,0 +1,35 @@
+#pragma once
+
+#include <memory>
+
+class FailureReporter;
+class Settings;
+class SettingsStore;
+class SystemTickSource;
+class UptimeEngine;
+class VH_WTK_ABOUT;
+class VH_WTK_MAIN;
+
+// The running program: its settings, its engine and one object per window,
+// each window created on first use.
+class Program
+{
+public:
+    Program();
+    ~Program();
+
+    // Loads and shows the main window and runs until it unloads.
+    int run();
+
+    VH_WTK_MAIN &main();
+    VH_WTK_ABOUT &about();
+
+private:
+    std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<FailureReporter> m_failures;
+    std::unique_ptr<SystemTickSource> m_ticks;
+    std::unique_ptr<UptimeEngine> m_engine;
+    std::unique_ptr<VH_WTK_MAIN> m_main;
+    std::unique_ptr<VH_WTK_ABOUT> m_about;
+};

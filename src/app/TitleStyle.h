@@ -1,0 +1,11 @@
+#pragma once
+
+class QLabel;
+
+// Black labels with green bold text in a thin border, for the program's name
+// and the headings of the secondary windows.
+namespace TitleStyle {
+
+void apply(QLabel *label);
+
+} // namespace TitleStyle
