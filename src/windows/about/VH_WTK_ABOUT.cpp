@@ -1,0 +1,198 @@
+#include "VH_WTK_ABOUT.h"
+
+#include "FailureReporter.h"
+#include "FormTimer.h"
+#include "Label.h"
+#include "Settings.h"
+#include "TextField.h"
+#include "TickBox.h"
+#include "TitleStyle.h"
+#include "VH_WTK_MAIN.h"
+
+#include <QPushButton>
+
+const QString VH_WTK_ABOUT::creatorAddress = QStringLiteral("tamrel44@volt-harbor.example");
+
+namespace {
+
+struct TitleDesign
+{
+    const char *name;
+    int left;
+    int top;
+    int width;
+    int height;
+    const char *caption;
+};
+
+// In tab order; labels hold places 1 to 6 but never take the focus.
+constexpr TitleDesign titleDesigns[] = {
+    {"VH_TITLE_1", 120, 120, 2295, 375, "VOLT-HARBOR"},
+    {"CREATOR_TEXTBOX", 120, 600, 4815, 375, "Created By Tamrel44"},
+    {"VERSION_TEXTBOX", 6480, 120, 1695, 375, "Version 1.0"},
+    {"FREEWARE_TEXTBOX", 5040, 600, 3135, 375, "!!! FREEWARE !!!"},
+    {"VH_TITLE_3", 5040, 120, 1335, 375, "VH-WTK"},
+    {"VH_TITLE_2", 2520, 120, 2415, 375, "VH-WREN-TICKER"},
+};
+
+} // namespace
+
+VH_WTK_ABOUT::VH_WTK_ABOUT(VH_WTK_MAIN &main, FormContext context, std::function<Form &()> live,
+                           QObject *parent)
+    : Form({QStringLiteral("VH_WTK_ABOUT"), QStringLiteral("VH-WREN-TICKER - ABOUT"),
+            Frame::FixedSingle, true, QSize(8325, 2040), QMargins(45, 330, 45, 45)},
+           context, parent)
+    , m_main(main)
+    , m_live(std::move(live))
+{}
+
+TickBox *VH_WTK_ABOUT::alwaysOnTopTickbox() const
+{
+    return control<TickBox>(QStringLiteral("AlwaysOnTop_TICKBOX"));
+}
+
+TickBox *VH_WTK_ABOUT::autoStartTickbox() const
+{
+    return control<TickBox>(QStringLiteral("AUTOSTART_TICKBOX"));
+}
+
+void VH_WTK_ABOUT::createControls(QWidget *surface)
+{
+    FailureReporter &failures = context().failures;
+
+    auto *live = new QPushButton(QStringLiteral("Live Calculations"), surface);
+    live->setObjectName(QStringLiteral("LIVE_CALCULATIONS_BUTTON"));
+    place(live, 480, 1200, 1695, 495);
+    connect(live, &QPushButton::clicked, this, [this, &failures] {
+        failures.run("LIVE_CALCULATIONS_BUTTON_Click",
+                     [this] { LIVE_CALCULATIONS_BUTTON_Click(); });
+    });
+
+    auto *alwaysOnTop = new TickBox(QStringLiteral("Always On Top"), surface);
+    alwaysOnTop->setObjectName(QStringLiteral("AlwaysOnTop_TICKBOX"));
+    alwaysOnTop->setWrapping(true);
+    alwaysOnTop->setValue(1);
+    place(alwaysOnTop, 2640, 1200, 975, 495);
+
+    auto *autoStart = new TickBox(QStringLiteral("AutoStart"), surface);
+    autoStart->setObjectName(QStringLiteral("AUTOSTART_TICKBOX"));
+    autoStart->setWrapping(true);
+    autoStart->setValue(1);
+    place(autoStart, 3960, 1200, 975, 495);
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), surface);
+    ok->setObjectName(QStringLiteral("OK_BUTTON"));
+    place(ok, 5400, 1200, 2055, 615);
+    connect(ok, &QPushButton::clicked, this,
+            [this, &failures] { failures.run("OK_BUTTON_Click", [this] { OK_BUTTON_Click(); }); });
+
+    for (const TitleDesign &design : titleDesigns) {
+        auto *label = new Label(QLatin1String(design.caption), surface);
+        label->setObjectName(QLatin1String(design.name));
+        TitleStyle::apply(label);
+        place(label, design.left, design.top, design.width, design.height);
+    }
+    connect(control<Label>(QStringLiteral("CREATOR_TEXTBOX")), &Label::doubleClicked, this,
+            [this, &failures] {
+                failures.run("CREATOR_TEXTBOX_DblClick", [this] { CREATOR_TEXTBOX_DblClick(); });
+            });
+
+    QWidget::setTabOrder(ok, autoStart);
+    QWidget::setTabOrder(autoStart, alwaysOnTop);
+    QWidget::setTabOrder(alwaysOnTop, live);
+    ok->setFocus();
+
+    // Connected last: the design state set above is no click.
+    connect(alwaysOnTop, &TickBox::valueChanged, this, [this, &failures] {
+        failures.run("AlwaysOnTop_TICKBOX_Click", [this] { AlwaysOnTop_TICKBOX_Click(); });
+    });
+    connect(autoStart, &TickBox::valueChanged, this, [this, &failures] {
+        failures.run("AUTOSTART_TICKBOX_Click", [this] { AUTOSTART_TICKBOX_Click(); });
+    });
+}
+
+void VH_WTK_ABOUT::Form_Load()
+{
+    Settings &settings = context().settings;
+    setLeft(settings.readPosition(SettingKey::ABOUT_Left));
+    setTop(settings.readPosition(SettingKey::ABOUT_Top));
+    setWidth(settings.readPosition(SettingKey::ABOUT_Width));
+    setHeight(settings.readPosition(SettingKey::ABOUT_Height));
+    alwaysOnTopTickbox()->setValue(settings.readFlag(SettingKey::AlwaysOnTop_TICKBOX));
+    autoStartTickbox()->setValue(settings.readFlag(SettingKey::AUTOSTART_TICKBOX));
+}
+
+void VH_WTK_ABOUT::Form_Unload()
+{
+    savePosition();
+}
+
+void VH_WTK_ABOUT::savePosition()
+{
+    Settings &settings = context().settings;
+    QStringList refused;
+    if (const auto reason = settings.savePosition(SettingKey::ABOUT_Left, float(left())))
+        refused << QStringLiteral("ABOUT_Left: %1").arg(*reason);
+    if (const auto reason = settings.savePosition(SettingKey::ABOUT_Top, float(top())))
+        refused << QStringLiteral("ABOUT_Top: %1").arg(*reason);
+    context().failures.settingsNotSaved(refused);
+}
+
+void VH_WTK_ABOUT::saveFlag(const TickBox *tickbox, SettingKey key)
+{
+    if (const auto reason = context().settings.saveFlag(key, tickbox->value()))
+        context().failures.settingsNotSaved({settingName(key) + QStringLiteral(": ") + *reason});
+}
+
+void VH_WTK_ABOUT::OK_BUTTON_Click()
+{
+    savePosition();
+    unload();
+}
+
+void VH_WTK_ABOUT::CREATOR_TEXTBOX_DblClick()
+{
+    control<Label>(QStringLiteral("CREATOR_TEXTBOX"))->setText(creatorAddress);
+}
+
+void VH_WTK_ABOUT::LIVE_CALCULATIONS_BUTTON_Click()
+{
+    if (m_live)
+        m_live().showModal(*this);
+}
+
+void VH_WTK_ABOUT::AlwaysOnTop_TICKBOX_Click()
+{
+    FormTimer *keeper = m_main.timer(QStringLiteral("AlwaysOnTopTimer"));
+    if (alwaysOnTopTickbox()->value() == 1) {
+        keeper->setEnabled(true);
+        m_main.alwaysOnTopTickbox()->setValue(1);
+    } else {
+        keeper->setEnabled(false);
+        m_main.alwaysOnTopTickbox()->setValue(0);
+    }
+    saveFlag(alwaysOnTopTickbox(), SettingKey::AlwaysOnTop_TICKBOX);
+}
+
+void VH_WTK_ABOUT::AUTOSTART_TICKBOX_Click()
+{
+    const QStringList &timers = VH_WTK_MAIN::uptimeTimerNames();
+    const QStringList breakdown = timers.mid(0, 5);
+    const QString &display = timers.last();
+    if (autoStartTickbox()->value() == 1) {
+        m_main.autoStartTickbox()->setValue(1);
+        for (const QString &name : breakdown)
+            m_main.timer(name)->setEnabled(true);
+        m_main.display()->setBackground(QColor(0, 0, 0));
+        m_main.timer(display)->setEnabled(true);
+        saveFlag(autoStartTickbox(), SettingKey::AUTOSTART_TICKBOX);
+    } else {
+        m_main.autoStartTickbox()->setValue(0);
+        for (const QString &name : breakdown)
+            m_main.timer(name)->setEnabled(false);
+        m_main.display()->setBackground(QColor(255, 0, 0));
+        m_main.timer(display)->setEnabled(false);
+        saveFlag(autoStartTickbox(), SettingKey::AUTOSTART_TICKBOX);
+        m_main.display()->setTextIfDifferent(QStringLiteral("TIMERS DISABLED"));
+    }
+}

@@ -1,0 +1,380 @@
+#include "VH_WTK_MAIN.h"
+
+#include "CellFields.h"
+#include "CellStore.h"
+#include "FailureReporter.h"
+#include "FormTimer.h"
+#include "Label.h"
+#include "Line.h"
+#include "PictureBox.h"
+#include "ProgramIcon.h"
+#include "SettingKey.h"
+#include "Settings.h"
+#include "TextField.h"
+#include "TickBox.h"
+#include "Twips.h"
+#include "UptimeEngine.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <array>
+#include <map>
+
+namespace {
+
+enum class Kind
+{
+    Picture,
+    Text,
+    Tick,
+    Label,
+};
+
+struct ControlDesign
+{
+    const char *name;
+    Kind kind;
+    int left;
+    int top;
+    int width;
+    int height;
+    const char *caption; // tickboxes and labels; text fields show their cell
+    int tab;
+};
+
+// In creation order; positions and sizes in twips of the client area.
+constexpr std::array<ControlDesign, 44> controlDesigns{{
+    {"VH_16_ICON_PIC", Kind::Picture, 0, 0, 300, 300, nullptr, 0},
+    {"VH_UPTIME_DISPLAY_TEXTBOX", Kind::Text, 360, 0, 2415, 315, nullptr, 1},
+    {"AUTOSTART_TICKBOX", Kind::Tick, 9000, 240, 1095, 255, "AutoStart", 43},
+    {"DAYS_ROUNDED_TB", Kind::Text, 5280, 1200, 1935, 375, nullptr, 42},
+    {"HOURS_24_TB", Kind::Text, 7680, 720, 375, 375, nullptr, 41},
+    {"HOURS_FULL", Kind::Text, 7320, 1200, 1215, 375, nullptr, 40},
+    {"HOURS_LEFT_TB", Kind::Text, 8640, 720, 1935, 375, nullptr, 39},
+    {"HOURS_ROUNDED_TB", Kind::Text, 8640, 1200, 1935, 375, nullptr, 38},
+    {"MINS_60_TB", Kind::Text, 5760, 2040, 375, 375, nullptr, 37},
+    {"MINUTES_LEFT_X_60_TB", Kind::Text, 6240, 1800, 2895, 375, nullptr, 36},
+    {"SECS_60_TB", Kind::Text, 5760, 3120, 375, 375, nullptr, 35},
+    {"MINUTES_ROUNDED_X_60_TB", Kind::Text, 6240, 2280, 2895, 375, nullptr, 34},
+    {"SECONDS_LEFT_TB", Kind::Text, 6240, 2880, 2175, 375, nullptr, 33},
+    {"SECONDS_ROUNDED_TB", Kind::Text, 6240, 3360, 2175, 375, nullptr, 32},
+    {"DAYS_MIRROR_TB", Kind::Text, 5280, 720, 1935, 375, nullptr, 31},
+    {"SECONDS_DIFFERENCE_TB", Kind::Text, 8640, 3120, 2295, 375, nullptr, 30},
+    {"MINUTES_DIFFERENCE_LEFT_TB", Kind::Text, 9240, 1800, 2295, 375, nullptr, 29},
+    {"MINUTES_DIFFERENCE_ROUNDED_TB", Kind::Text, 9240, 2280, 2295, 375, nullptr, 28},
+    {"SECONDS_DIFFERENCE_ROUNDED_TB", Kind::Text, 8640, 3600, 2295, 375, nullptr, 27},
+    {"TOTAL_MIL_SEC", Kind::Text, 1200, 1440, 1215, 375, nullptr, 17},
+    {"TOTAL_MIL_MIN", Kind::Text, 1200, 1920, 1215, 375, nullptr, 16},
+    {"TOTAL_MIL_HOUR", Kind::Text, 1200, 2400, 1215, 375, nullptr, 15},
+    {"TOTAL_MIL_DAY", Kind::Text, 1200, 2880, 1215, 375, nullptr, 14},
+    {"TOTAL_MIL_WEEK", Kind::Text, 1200, 3360, 1215, 375, nullptr, 13},
+    {"TOTAL_MIL_MONTH", Kind::Text, 1200, 3840, 1215, 375, nullptr, 12},
+    {"TOTAL_MIL_YEAR", Kind::Text, 1200, 4320, 1215, 375, nullptr, 11},
+    {"START_TB", Kind::Text, 1200, 840, 2535, 405, nullptr, 10},
+    {"SECS_TB", Kind::Text, 2640, 1440, 1935, 375, nullptr, 9},
+    {"DAYS_TB", Kind::Text, 2640, 2880, 1935, 375, nullptr, 8},
+    {"HOURS_TB", Kind::Text, 2640, 2400, 1935, 375, nullptr, 7},
+    {"MINS_TB", Kind::Text, 2640, 1920, 1935, 375, nullptr, 6},
+    {"WEEKS_TB", Kind::Text, 2640, 3360, 1935, 375, nullptr, 5},
+    {"MONTHS_TB", Kind::Text, 2640, 3840, 1935, 375, nullptr, 4},
+    {"YEARS_TB", Kind::Text, 2640, 4320, 1935, 375, nullptr, 3},
+    {"AlwaysOnTop_TICKBOX", Kind::Tick, 7320, 240, 1455, 255, "Always On Top", 2},
+    {"Label13", Kind::Label, 3840, 1080, 855, 255, "RESULT", 26},
+    {"Label3", Kind::Label, 240, 4320, 855, 255, "YEARS", 25},
+    {"Label4", Kind::Label, 240, 3840, 855, 255, "MONTHS", 24},
+    {"Label5", Kind::Label, 240, 3360, 855, 255, "WEEKS", 23},
+    {"Label6", Kind::Label, 240, 2880, 855, 255, "DAYS", 22},
+    {"Label7", Kind::Label, 240, 2400, 855, 255, "HOURS", 21},
+    {"Label8", Kind::Label, 240, 1920, 855, 255, "MINUTES", 20},
+    {"Label9", Kind::Label, 240, 1440, 855, 255, "SECONDS", 19},
+    {"START_LABEL", Kind::Label, 240, 960, 855, 255, "START", 18},
+}};
+
+const QString displayName = QStringLiteral("VH_UPTIME_DISPLAY_TEXTBOX");
+
+} // namespace
+
+VH_WTK_MAIN::VH_WTK_MAIN(UptimeEngine &engine, FormContext context, std::function<Form &()> about,
+                         QObject *parent)
+    : Form({QStringLiteral("VH_WTK_MAIN"), QStringLiteral("VH-WREN-TICKER:"), Frame::ToolWindow,
+            false, QSize(11865, 5295), QMargins(45, 285, 45, 45)},
+           context, parent)
+    , m_engine(engine)
+    , m_about(std::move(about))
+{}
+
+VH_WTK_MAIN::~VH_WTK_MAIN() = default;
+
+const QStringList &VH_WTK_MAIN::uptimeTimerNames()
+{
+    static const QStringList names{
+        QStringLiteral("UPTIME_TIMER"),        QStringLiteral("DAY_UPTIME_TIMER"),
+        QStringLiteral("HOUR_UPTIME_TIMER"),   QStringLiteral("MINUTE_UPTIME_TIMER"),
+        QStringLiteral("SECOND_UPTIME_TIMER"), QStringLiteral("VH_DISPLAY_UPDATE_TIMER"),
+    };
+    return names;
+}
+
+TextField *VH_WTK_MAIN::display() const
+{
+    return control<TextField>(displayName);
+}
+
+TickBox *VH_WTK_MAIN::alwaysOnTopTickbox() const
+{
+    return control<TickBox>(QStringLiteral("AlwaysOnTop_TICKBOX"));
+}
+
+TickBox *VH_WTK_MAIN::autoStartTickbox() const
+{
+    return control<TickBox>(QStringLiteral("AUTOSTART_TICKBOX"));
+}
+
+void VH_WTK_MAIN::createControls(QWidget *surface)
+{
+    auto *cellFields = new CellFields(m_engine.cells(), surface);
+    cellFields->setObjectName(QStringLiteral("cellFields"));
+    std::map<int, QWidget *> tabOrder;
+    for (const ControlDesign &design : controlDesigns) {
+        const QString name = QLatin1String(design.name);
+        QWidget *control = nullptr;
+        switch (design.kind) {
+        case Kind::Picture: {
+            auto *picture = new PictureBox(surface);
+            picture->setIcon(ProgramIcon::icon());
+            connect(picture, &PictureBox::doubleClicked, this, [this] {
+                context().failures.run("VH_16_ICON_PIC_DblClick",
+                                       [this] { VH_16_ICON_PIC_DblClick(); });
+            });
+            control = picture;
+            break;
+        }
+        case Kind::Text: {
+            auto *field = new TextField(surface);
+            control = field;
+            if (name == displayName) {
+                field->setText(QStringLiteral("00000X, 00X, 00X, 000X,"));
+                field->setBackground(QColor(0, 0, 0));
+                field->setForeground(QColor(0, 255, 0));
+                QFont font(QStringLiteral("Arial"));
+                font.setPointSizeF(9.75);
+                font.setBold(true);
+                field->setFont(font);
+                field->setAlignment(Qt::AlignCenter);
+                field->setReadOnly(true);
+                connect(field, &TextField::doubleClicked, this, [this] {
+                    context().failures.run("VH_UPTIME_DISPLAY_TEXTBOX_DblClick",
+                                           [this] { VH_UPTIME_DISPLAY_TEXTBOX_DblClick(); });
+                });
+            } else {
+                field->setObjectName(name);
+                cellFields->add(design.name, field);
+            }
+            break;
+        }
+        case Kind::Tick: {
+            auto *tickbox = new TickBox(QLatin1String(design.caption), surface);
+            tickbox->setValue(1);
+            control = tickbox;
+            break;
+        }
+        case Kind::Label:
+            control = new Label(QLatin1String(design.caption), surface);
+            break;
+        }
+        control->setObjectName(name);
+        place(control, design.left, design.top, design.width, design.height);
+        tabOrder.emplace(design.tab, control);
+    }
+
+    auto *line =
+        new Line(QPoint(pixels(5160), pixels(720)), QPoint(pixels(5160), pixels(4800)), surface);
+    line->setObjectName(QStringLiteral("Line1"));
+
+    QWidget *previous = nullptr;
+    for (const auto &[tab, control] : tabOrder) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+
+    createTimers();
+}
+
+void VH_WTK_MAIN::createTimers()
+{
+    // Registered in firing order, so one pass runs sampling, breakdown and
+    // display on the same sample.
+    addTimer(QStringLiteral("UPTIME_TIMER"), true)->onTimer([this] { UPTIME_TIMER_Timer(); });
+    addTimer(QStringLiteral("DAY_UPTIME_TIMER"), false)->onTimer([this] {
+        DAY_UPTIME_TIMER_Timer();
+    });
+    addTimer(QStringLiteral("HOUR_UPTIME_TIMER"), false)->onTimer([this] {
+        HOUR_UPTIME_TIMER_Timer();
+    });
+    addTimer(QStringLiteral("MINUTE_UPTIME_TIMER"), false)->onTimer([this] {
+        MINUTE_UPTIME_TIMER_Timer();
+    });
+    addTimer(QStringLiteral("SECOND_UPTIME_TIMER"), false)->onTimer([this] {
+        SECOND_UPTIME_TIMER_Timer();
+    });
+    addTimer(QStringLiteral("VH_DISPLAY_UPDATE_TIMER"), true)->onTimer([this] {
+        context().failures.run("VH_DISPLAY_UPDATE_TIMER_Timer",
+                               [this] { VH_DISPLAY_UPDATE_TIMER_Timer(); });
+    });
+    addTimer(QStringLiteral("AlwaysOnTopTimer"), true)->onTimer([this] {
+        context().failures.run("AlwaysOnTopTimer_Timer", [this] { AlwaysOnTopTimer_Timer(); });
+    });
+}
+
+void VH_WTK_MAIN::Form_Load()
+{
+    Settings &settings = context().settings;
+    setLeft(settings.readPosition(SettingKey::MAIN_Left));
+    setTop(settings.readPosition(SettingKey::MAIN_Top));
+    setWidth(settings.readPosition(SettingKey::MAIN_Width));
+    setHeight(settings.readPosition(SettingKey::MAIN_Height));
+    control<CellFields>(QStringLiteral("cellFields"))->refreshVisibility();
+    keepOnSomeScreen();
+    alwaysOnTopTickbox()->setValue(settings.readFlag(SettingKey::AlwaysOnTop_TICKBOX));
+    autoStartTickbox()->setValue(settings.readFlag(SettingKey::AUTOSTART_TICKBOX));
+
+    display()->setText(QString());
+
+    timer(QStringLiteral("AlwaysOnTopTimer"))->setInterval(1000);
+    for (const QString &name : uptimeTimerNames())
+        timer(name)->setInterval(1);
+
+    timer(QStringLiteral("AlwaysOnTopTimer"))->setEnabled(alwaysOnTopTickbox()->value() == 1);
+
+    if (autoStartTickbox()->value() == 1) {
+        startUptimeTimers();
+        showRunningLook();
+    } else {
+        stopUptimeTimers();
+        showStoppedLook();
+    }
+}
+
+TextField *VH_WTK_MAIN::cell(const QString &name)
+{
+    auto *cellFields = control<CellFields>(QStringLiteral("cellFields"));
+    return cellFields ? cellFields->field(name.toStdString()) : nullptr;
+}
+
+void VH_WTK_MAIN::keepOnSomeScreen()
+{
+    // A window wholly off every screen (a monitor was unplugged) could never
+    // be reached again: it has no taskbar entry.
+    const QRect frame(surface()->pos(), QSize(pixels(width()), pixels(height())));
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().intersects(frame))
+            return;
+    }
+    setLeft(settingDefault(SettingKey::MAIN_Left));
+    setTop(settingDefault(SettingKey::MAIN_Top));
+}
+
+void VH_WTK_MAIN::Form_Unload()
+{
+    Settings &settings = context().settings;
+    QStringList refused;
+    const auto note = [&refused](SettingKey key, const std::optional<QString> &reason) {
+        if (reason)
+            refused << QStringLiteral("%1: %2").arg(settingName(key), *reason);
+    };
+    note(SettingKey::MAIN_Left,
+         settings.savePosition(SettingKey::MAIN_Left, static_cast<float>(left())));
+    note(SettingKey::MAIN_Top,
+         settings.savePosition(SettingKey::MAIN_Top, static_cast<float>(top())));
+    note(SettingKey::AlwaysOnTop_TICKBOX,
+         settings.saveFlag(SettingKey::AlwaysOnTop_TICKBOX, alwaysOnTopTickbox()->value()));
+    note(SettingKey::AUTOSTART_TICKBOX,
+         settings.saveFlag(SettingKey::AUTOSTART_TICKBOX, autoStartTickbox()->value()));
+    context().failures.settingsNotSaved(refused);
+}
+
+void VH_WTK_MAIN::startUptimeTimers()
+{
+    for (const QString &name : uptimeTimerNames())
+        timer(name)->setEnabled(true);
+}
+
+void VH_WTK_MAIN::stopUptimeTimers()
+{
+    for (const QString &name : uptimeTimerNames())
+        timer(name)->setEnabled(false);
+}
+
+void VH_WTK_MAIN::showRunningLook()
+{
+    display()->setBackground(QColor(0, 0, 0));
+}
+
+void VH_WTK_MAIN::showStoppedLook()
+{
+    display()->setBackground(QColor(255, 0, 0));
+    display()->setTextIfDifferent(QStringLiteral("TIMERS DISABLED"));
+}
+
+void VH_WTK_MAIN::VH_UPTIME_DISPLAY_TEXTBOX_DblClick()
+{
+    showAbout();
+}
+
+void VH_WTK_MAIN::VH_16_ICON_PIC_DblClick()
+{
+    showAbout();
+}
+
+void VH_WTK_MAIN::Form_DblClick()
+{
+    showAbout();
+}
+
+void VH_WTK_MAIN::showAbout()
+{
+    m_about().showModal(*this);
+}
+
+void VH_WTK_MAIN::engineHandler(const char *name,
+                                std::optional<EngineFault> (UptimeEngine::*handler)())
+{
+    context().failures.run(name, [this, handler] {
+        if (const auto fault = (m_engine.*handler)())
+            context().failures.engineFault(*fault);
+    });
+}
+
+void VH_WTK_MAIN::UPTIME_TIMER_Timer()
+{
+    engineHandler("UPTIME_TIMER_Timer", &UptimeEngine::UPTIME_TIMER_Timer);
+}
+
+void VH_WTK_MAIN::DAY_UPTIME_TIMER_Timer()
+{
+    engineHandler("DAY_UPTIME_TIMER_Timer", &UptimeEngine::DAY_UPTIME_TIMER_Timer);
+}
+
+void VH_WTK_MAIN::HOUR_UPTIME_TIMER_Timer()
+{
+    engineHandler("HOUR_UPTIME_TIMER_Timer", &UptimeEngine::HOUR_UPTIME_TIMER_Timer);
+}
+
+void VH_WTK_MAIN::MINUTE_UPTIME_TIMER_Timer()
+{
+    engineHandler("MINUTE_UPTIME_TIMER_Timer", &UptimeEngine::MINUTE_UPTIME_TIMER_Timer);
+}
+
+void VH_WTK_MAIN::SECOND_UPTIME_TIMER_Timer()
+{
+    engineHandler("SECOND_UPTIME_TIMER_Timer", &UptimeEngine::SECOND_UPTIME_TIMER_Timer);
+}
+
+void VH_WTK_MAIN::VH_DISPLAY_UPDATE_TIMER_Timer()
+{
+    display()->setTextIfDifferent(QString::fromStdString(m_engine.VH_DISPLAY_UPDATE_TIMER_Timer()));
+}
+
+void VH_WTK_MAIN::AlwaysOnTopTimer_Timer() {}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "EngineFault.h"
+#include "Form.h"
+
+#include <functional>
+#include <optional>
+
+class CellStore;
+class TextField;
+class TickBox;
+class UptimeEngine;
+
+// The start-up window: a strip with the icon and the uptime line. The rest of
+// its surface, out of sight at the strip's size, carries the engine's value
+// cells, the two option tickboxes and the uptime timers.
+class VH_WTK_MAIN : public Form
+{
+    Q_OBJECT
+
+public:
+    // `about` hands out the About window, creating it on first use.
+    VH_WTK_MAIN(UptimeEngine &engine, FormContext context, std::function<Form &()> about,
+                QObject *parent = nullptr);
+    ~VH_WTK_MAIN() override;
+
+    [[nodiscard]] UptimeEngine &engine() { return m_engine; }
+
+    // The six uptime timers in the order they are started, stopped and fired.
+    static const QStringList &uptimeTimerNames();
+    void startUptimeTimers();
+    void stopUptimeTimers();
+    void showRunningLook();
+    void showStoppedLook();
+
+    [[nodiscard]] TextField *display() const;
+    // The field of a value cell, brought up to date with its cell first.
+    [[nodiscard]] TextField *cell(const QString &name);
+    [[nodiscard]] TickBox *alwaysOnTopTickbox() const;
+    [[nodiscard]] TickBox *autoStartTickbox() const;
+
+    void VH_UPTIME_DISPLAY_TEXTBOX_DblClick();
+    void VH_16_ICON_PIC_DblClick();
+
+protected:
+    void createControls(QWidget *surface) override;
+    void Form_Load() override;
+    void Form_Unload() override;
+    void Form_DblClick() override;
+
+private:
+    void createCells(QWidget *surface);
+    void createTimers();
+    void showAbout();
+    void keepOnSomeScreen();
+    void engineHandler(const char *name, std::optional<EngineFault> (UptimeEngine::*handler)());
+
+    void UPTIME_TIMER_Timer();
+    void DAY_UPTIME_TIMER_Timer();
+    void HOUR_UPTIME_TIMER_Timer();
+    void MINUTE_UPTIME_TIMER_Timer();
+    void SECOND_UPTIME_TIMER_Timer();
+    void VH_DISPLAY_UPDATE_TIMER_Timer();
+    void AlwaysOnTopTimer_Timer();
+
+    UptimeEngine &m_engine;
+    std::function<Form &()> m_about;
+};
