@@ -4,8 +4,13 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake qt6-base-dev clang-format locales
+    build-essential cmake pkg-config qt6-base-dev libxcb1-dev fonts-liberation
+    clang-format locales
 )
+# Tests on a real window manager.
+if [ "${VH_SETUP_X11_TESTS:-1}" = 1 ]; then
+    packages+=(xvfb openbox x11-utils xdotool wmctrl)
+fi
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then

@@ -10,7 +10,9 @@ std::optional<std::int32_t> apply(double value, int places)
     if (!std::isfinite(value))
         return std::nullopt;
 
-    const double scale = std::pow(10.0, places);
+    static constexpr double powersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5,
+                                             1e6, 1e7, 1e8, 1e9, 1e10};
+    const double scale = places >= 0 && places <= 10 ? powersOfTen[places] : std::pow(10.0, places);
     const double scaled = value * scale;
     double whole = 0.0;
     // Beyond 2^62 a double has no digits left at those places, so rounding to

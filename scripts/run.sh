@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Sets everything up, builds the program and starts it.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+
+VH_SETUP_X11_TESTS=0 "$root/scripts/setup.sh"
+build="$root/build"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --parallel "$(nproc)" --target vh-wren-ticker
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "VH-WREN-TICKER is built, but it is a desktop program and needs a graphical" >&2
+    echo "session: neither DISPLAY nor WAYLAND_DISPLAY is set. Run this from a desktop." >&2
+    exit 1
+fi
+exec "$build/src/app/vh-wren-ticker"

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The strip on a real window manager: no taskbar entry, its caption, a
+# screenshot, and closing through the window manager saving its position.
+set -euo pipefail
+program="$1"
+grab="$2"
+screenshot="$3"
+
+config="$(mktemp -d)"
+trap 'rm -rf "$config"' EXIT
+export XDG_CONFIG_HOME="$config"
+
+"$program" &
+pid=$!
+wid="$(xdotool search --sync --onlyvisible --name '^VH-WREN-TICKER:$' | head -n1)"
+
+xprop -id "$wid" _NET_WM_NAME | grep -q '= "VH-WREN-TICKER:"' ||
+    { echo "caption wrong: $(xprop -id "$wid" _NET_WM_NAME)"; exit 1; }
+xprop -id "$wid" _NET_WM_STATE | grep -q '_NET_WM_STATE_SKIP_TASKBAR' ||
+    { echo "taskbar entry not suppressed: $(xprop -id "$wid" _NET_WM_STATE)"; exit 1; }
+
+# Let a few seconds tick so the picture shows a real uptime line.
+sleep 2
+mkdir -p "$(dirname "$screenshot")"
+"$grab" "$wid" "$screenshot"
+
+wmctrl -i -r "$wid" -e 0,300,200,-1,-1
+sleep 0.5
+wmctrl -i -c "$wid"
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || { echo "program ended with status $status"; exit 1; }
+
+settings="$config/VH_WTK/vh-wren-ticker.conf"
+cat "$settings"
+grep -q '^MAIN_Left=4500$' "$settings" || { echo "MAIN_Left not saved as 4500"; exit 1; }
+grep -q '^MAIN_Top=3000$' "$settings" || { echo "MAIN_Top not saved as 3000"; exit 1; }
+echo "strip passed on a real window manager"
