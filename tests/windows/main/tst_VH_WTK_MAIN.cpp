@@ -299,21 +299,18 @@ void TestMainWindow::badStoredTextReadsAsDefault()
 
 void TestMainWindow::positionKeptOnSomeScreen_data()
 {
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QTest::addColumn<QString>("left");
     QTest::addColumn<QString>("top");
     QTest::addColumn<double>("expectedLeft");
     QTest::addColumn<double>("expectedTop");
 
-    QTest::newRow("on screen") << "3000"
-                               << "4500" << 3000.0 << 4500.0;
-    QTest::newRow("partly left of the screen") << "-1500"
-                                               << "-150" << -1500.0 << -150.0;
-    const double farRight = (screen.right() + 100) * 15.0;
-    QTest::newRow("right of every screen")
-        << QString::number(farRight) << "4500" << 1000.0 << 1000.0;
-    QTest::newRow("above every screen") << "3000"
-                                        << "-30000" << 1000.0 << 1000.0;
+    // Screens: 0,0 1280 x 800 and -1024,0 1024 x 768 pixels, 15 twips each.
+    QTest::newRow("on the primary screen") << "3000" << "4500" << 3000.0 << 4500.0;
+    QTest::newRow("on the left screen") << "-9000" << "3000" << -9000.0 << 3000.0;
+    QTest::newRow("half off the primary screen") << "-1500" << "-150" << -1500.0 << -150.0;
+    QTest::newRow("right of every screen") << "20700" << "4500" << 1000.0 << 1000.0;
+    QTest::newRow("above every screen") << "3000" << "-30000" << 1000.0 << 1000.0;
+    QTest::newRow("below the shorter left screen") << "-9000" << "11700" << 1000.0 << 1000.0;
 }
 
 void TestMainWindow::positionKeptOnSomeScreen()
@@ -328,6 +325,7 @@ void TestMainWindow::positionKeptOnSomeScreen()
     m_main->load();
     QCOMPARE(m_main->left(), expectedLeft);
     QCOMPARE(m_main->top(), expectedTop);
+    QCOMPARE(QGuiApplication::screens().size(), 2);
     QCOMPARE(m_store->writes(), QStringList{});
 }
 
