@@ -35,6 +35,7 @@ void FormTimer::setEnabled(bool enabled)
         return;
     m_enabled = enabled;
     restart();
+    emit enabledChanged(enabled);
 }
 
 void FormTimer::restart()

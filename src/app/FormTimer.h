@@ -29,6 +29,9 @@ public:
 
     void onTimer(std::function<void()> handler) { m_handler = std::move(handler); }
 
+signals:
+    void enabledChanged(bool enabled);
+
 private:
     friend class TimerService;
     void fire();

@@ -8,7 +8,7 @@ Line::Line(QPoint from, QPoint to, QWidget *parent)
     , m_to(to)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(QRect(from, to).normalized().adjusted(0, 0, 1, 1));
+    setGeometry(QRect(from, to).normalized());
 }
 
 void Line::paintEvent(QPaintEvent *)

@@ -7,7 +7,9 @@
 #include "TimerService.h"
 #include "UptimeEngine.h"
 #include "VH_WTK_ABOUT.h"
+#include "VH_WTK_LIVE_CALCULATIONS.h"
 #include "VH_WTK_MAIN.h"
+#include "ZOrder.h"
 
 #include <QApplication>
 
@@ -26,7 +28,7 @@ VH_WTK_MAIN &Program::main()
     if (!m_main) {
         m_main = std::make_unique<VH_WTK_MAIN>(
             *m_engine, FormContext{*m_settings, TimerService::instance(), *m_failures},
-            [this]() -> Form & { return about(); });
+            [this]() -> Form & { return about(); }, ZOrder::forPlatform());
     }
     return *m_main;
 }
@@ -35,9 +37,19 @@ VH_WTK_ABOUT &Program::about()
 {
     if (!m_about) {
         m_about = std::make_unique<VH_WTK_ABOUT>(
-            main(), FormContext{*m_settings, TimerService::instance(), *m_failures}, nullptr);
+            main(), FormContext{*m_settings, TimerService::instance(), *m_failures},
+            [this]() -> Form & { return live(); });
     }
     return *m_about;
+}
+
+VH_WTK_LIVE_CALCULATIONS &Program::live()
+{
+    if (!m_live) {
+        m_live = std::make_unique<VH_WTK_LIVE_CALCULATIONS>(
+            main(), about(), FormContext{*m_settings, TimerService::instance(), *m_failures});
+    }
+    return *m_live;
 }
 
 int Program::run()

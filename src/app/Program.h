@@ -8,6 +8,7 @@ class SettingsStore;
 class SystemTickSource;
 class UptimeEngine;
 class VH_WTK_ABOUT;
+class VH_WTK_LIVE_CALCULATIONS;
 class VH_WTK_MAIN;
 
 // The running program: its settings, its engine and one object per window,
@@ -23,6 +24,7 @@ public:
 
     VH_WTK_MAIN &main();
     VH_WTK_ABOUT &about();
+    VH_WTK_LIVE_CALCULATIONS &live();
 
 private:
     std::unique_ptr<SettingsStore> m_store;
@@ -32,4 +34,5 @@ private:
     std::unique_ptr<UptimeEngine> m_engine;
     std::unique_ptr<VH_WTK_MAIN> m_main;
     std::unique_ptr<VH_WTK_ABOUT> m_about;
+    std::unique_ptr<VH_WTK_LIVE_CALCULATIONS> m_live;
 };

@@ -6,8 +6,13 @@ TextField::TextField(QWidget *parent)
 
 void TextField::setTextIfDifferent(const QString &text)
 {
-    if (this->text() != text)
-        setText(text);
+    if (this->text() == text)
+        return;
+    setText(text);
+    // A long number shows from its first digit, not from its tail, unless the
+    // user is working in the field.
+    if (!hasFocus())
+        setCursorPosition(0);
 }
 
 void TextField::setBackground(const QColor &colour)

@@ -1,4 +1,5 @@
 #include "Program.h"
+#include "ProgramFont.h"
 
 #include <QApplication>
 
@@ -31,6 +32,7 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VH-WREN-TICKER"));
+    ProgramFont::applyDialogFont();
     Program program;
     return program.run();
 }

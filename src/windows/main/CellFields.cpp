@@ -29,7 +29,7 @@ CellFields::~CellFields()
 
 void CellFields::add(const std::string &name, TextField *field)
 {
-    field->setText(QString::fromStdString(m_store.text(name)));
+    field->setTextIfDifferent(QString::fromStdString(m_store.text(name)));
     m_entries.insert_or_assign(name, Entry{field});
     field->installEventFilter(this);
     connect(field, &TextField::textEdited, this,

@@ -96,12 +96,13 @@ const QString displayName = QStringLiteral("VH_UPTIME_DISPLAY_TEXTBOX");
 } // namespace
 
 VH_WTK_MAIN::VH_WTK_MAIN(UptimeEngine &engine, FormContext context, std::function<Form &()> about,
-                         QObject *parent)
+                         std::unique_ptr<ZOrder> zOrder, QObject *parent)
     : Form({QStringLiteral("VH_WTK_MAIN"), QStringLiteral("VH-WREN-TICKER:"), Frame::ToolWindow,
             false, QSize(11865, 5295), QMargins(45, 285, 45, 45)},
            context, parent)
     , m_engine(engine)
     , m_about(std::move(about))
+    , m_zOrder(zOrder ? std::move(zOrder) : ZOrder::forPlatform())
 {}
 
 VH_WTK_MAIN::~VH_WTK_MAIN() = default;
@@ -377,4 +378,17 @@ void VH_WTK_MAIN::VH_DISPLAY_UPDATE_TIMER_Timer()
     display()->setTextIfDifferent(QString::fromStdString(m_engine.VH_DISPLAY_UPDATE_TIMER_Timer()));
 }
 
-void VH_WTK_MAIN::AlwaysOnTopTimer_Timer() {}
+ZOrder::Handle VH_WTK_MAIN::nativeHandle() const
+{
+    return static_cast<ZOrder::Handle>(surface()->winId());
+}
+
+void VH_WTK_MAIN::AlwaysOnTopTimer_Timer()
+{
+    // Nothing from an earlier look is trusted: the foreground moves at any
+    // moment, and a window loses its topmost state when it is hidden and shown.
+    if (m_zOrder->foregroundWindow() == nativeHandle())
+        return;
+    m_zOrder->demote(m_zOrder->foregroundWindow());
+    m_zOrder->promote(nativeHandle());
+}

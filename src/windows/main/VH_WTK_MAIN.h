@@ -2,6 +2,7 @@
 
 #include "EngineFault.h"
 #include "Form.h"
+#include "ZOrder.h"
 
 #include <functional>
 #include <optional>
@@ -19,9 +20,10 @@ class VH_WTK_MAIN : public Form
     Q_OBJECT
 
 public:
-    // `about` hands out the About window, creating it on first use.
+    // `about` hands out the About window, creating it on first use. The
+    // always-on-top keeper works through `zOrder`, by default the platform's.
     VH_WTK_MAIN(UptimeEngine &engine, FormContext context, std::function<Form &()> about,
-                QObject *parent = nullptr);
+                std::unique_ptr<ZOrder> zOrder = nullptr, QObject *parent = nullptr);
     ~VH_WTK_MAIN() override;
 
     [[nodiscard]] UptimeEngine &engine() { return m_engine; }
@@ -53,6 +55,7 @@ private:
     void createTimers();
     void showAbout();
     void keepOnSomeScreen();
+    [[nodiscard]] ZOrder::Handle nativeHandle() const;
     void engineHandler(const char *name, std::optional<EngineFault> (UptimeEngine::*handler)());
 
     void UPTIME_TIMER_Timer();
@@ -65,4 +68,5 @@ private:
 
     UptimeEngine &m_engine;
     std::function<Form &()> m_about;
+    std::unique_ptr<ZOrder> m_zOrder;
 };

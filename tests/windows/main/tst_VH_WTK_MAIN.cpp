@@ -3,6 +3,7 @@
 #include "FailureReporter.h"
 #include "FormTimer.h"
 #include "RecordingSettingsStore.h"
+#include "RecordingZOrder.h"
 #include "Settings.h"
 #include "TextField.h"
 #include "TickBox.h"
@@ -110,8 +111,9 @@ void TestMainWindow::makeWindow()
 {
     const FormContext context{*m_settings, *m_timers, *m_failures};
     m_about = std::make_unique<StubAbout>(context);
-    m_main =
-        std::make_unique<VH_WTK_MAIN>(*m_engine, context, [this]() -> Form & { return *m_about; });
+    m_main = std::make_unique<VH_WTK_MAIN>(
+        *m_engine, context, [this]() -> Form & { return *m_about; },
+        std::make_unique<RecordingZOrder>());
 }
 
 void TestMainWindow::stripShowsOnlyIconAndDisplay()
@@ -305,12 +307,18 @@ void TestMainWindow::positionKeptOnSomeScreen_data()
     QTest::addColumn<double>("expectedTop");
 
     // Screens: 0,0 1280 x 800 and -1024,0 1024 x 768 pixels, 15 twips each.
-    QTest::newRow("on the primary screen") << "3000" << "4500" << 3000.0 << 4500.0;
-    QTest::newRow("on the left screen") << "-9000" << "3000" << -9000.0 << 3000.0;
-    QTest::newRow("half off the primary screen") << "-1500" << "-150" << -1500.0 << -150.0;
-    QTest::newRow("right of every screen") << "20700" << "4500" << 1000.0 << 1000.0;
-    QTest::newRow("above every screen") << "3000" << "-30000" << 1000.0 << 1000.0;
-    QTest::newRow("below the shorter left screen") << "-9000" << "11700" << 1000.0 << 1000.0;
+    QTest::newRow("on the primary screen") << "3000"
+                                           << "4500" << 3000.0 << 4500.0;
+    QTest::newRow("on the left screen") << "-9000"
+                                        << "3000" << -9000.0 << 3000.0;
+    QTest::newRow("half off the primary screen") << "-1500"
+                                                 << "-150" << -1500.0 << -150.0;
+    QTest::newRow("right of every screen") << "20700"
+                                           << "4500" << 1000.0 << 1000.0;
+    QTest::newRow("above every screen") << "3000"
+                                        << "-30000" << 1000.0 << 1000.0;
+    QTest::newRow("below the shorter left screen") << "-9000"
+                                                   << "11700" << 1000.0 << 1000.0;
 }
 
 void TestMainWindow::positionKeptOnSomeScreen()

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QFont>
+
+// "MS Sans Serif", the font the windows were laid out with, is rarely
+// installed outside Windows; the nearest sans serif that is stands in.
+namespace ProgramFont {
+
+[[nodiscard]] QFont sansSerif(double points, bool bold = false);
+
+// The windows are laid out in twips for an 8 point dialog font; a larger
+// desktop default would clip captions such as "AutoStart".
+void applyDialogFont();
+
+} // namespace ProgramFont

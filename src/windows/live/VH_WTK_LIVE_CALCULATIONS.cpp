@@ -1,0 +1,446 @@
+#include "VH_WTK_LIVE_CALCULATIONS.h"
+
+#include "CellNames.h"
+#include "CellStore.h"
+#include "FailureReporter.h"
+#include "FormTimer.h"
+#include "Label.h"
+#include "Line.h"
+#include "MultiLineField.h"
+#include "ProgramFont.h"
+#include "Settings.h"
+#include "TextField.h"
+#include "TickBox.h"
+#include "TitleStyle.h"
+#include "UptimeEngine.h"
+#include "VH_WTK_ABOUT.h"
+#include "VH_WTK_MAIN.h"
+
+#include <QPushButton>
+#include <QShortcut>
+
+#include <array>
+#include <map>
+
+const QString VH_WTK_LIVE_CALCULATIONS::explanationText = QStringLiteral(
+    "1 - DAYS ROUNDED = DAYS rounded down to last whole number.\r\n"
+    "2 - TOTAL HOURS =  DAYS ROUNDED x 24 HOURS.\r\n"
+    "3 - HOURS LEFT = 24 HOURS - TOTAL HOURS.\r\n"
+    "4 - HOURS ROUNDED = HOURS rounded down to last whole number.\r\n"
+    "5 - MINUTES LEFT = HOURS LEFT x 60 MINUTES.\r\n"
+    "6 - MINUTES ROUNDED = HOURS ROUNDED x 60 MINUTES.\r\n"
+    "7 - MINUTES DIFFERENCE = MINUTES LEFT - MINUTES ROUNDED.\r\n"
+    "8 - MINUTES DIFFERENCE ROUNDED = MINUTES rounded down to last whole number.\r\n"
+    "9 - SECONDS LEFT = MINUTES DIFFERENCE x 60 SECONDS.\r\n"
+    "10 - SECONDS ROUNDED = MINUTES DIFFERENCE ROUNDED x 60 SECONDS.\r\n"
+    "11 - SECONDS DIFFERENCE = SECONDS LEFT - SECONDS ROUNDED.\r\n"
+    "12 - SECONDS DIFFERENCE ROUNDED = SECONDS rounded down to last whole number.\r\n");
+
+const QString VH_WTK_LIVE_CALCULATIONS::formulaText =
+    QStringLiteral("START MILLISECONDS / TIME MILLISECONDS\r\n= TOTAL TIME\r\n");
+
+namespace {
+
+enum class Kind
+{
+    Button,
+    Text,
+    MultiLine,
+    Label,
+    Line, // left, top: one end; width, height: the other end
+};
+
+enum class Look
+{
+    Plain,
+    Bold,        // small bold sans
+    BoldCentred, // large bold sans, centred
+    Title,
+    Display,
+    PaleYellow,
+    PalePink,
+    PaleGreen, // read-only explanation
+    PaleCyan,  // bold formula
+    Yellow,    // bold tick count
+    LightGreen,
+    LightGreenCentred,
+};
+
+struct ControlDesign
+{
+    const char *name;
+    Kind kind;
+    int left;
+    int top;
+    int width;
+    int height;
+    const char *caption; // buttons and labels
+    int tab;             // -1: never takes the focus
+    Look look;
+};
+
+// In creation order; positions and sizes in twips of the client area.
+constexpr std::array<ControlDesign, 73> controlDesigns{{
+    {"TIMER_BUTTON", Kind::Button, 12720, 3360, 1695, 735, "START TIMERS", 65, Look::Plain},
+    {"MATHS_2_TEXTBOX", Kind::MultiLine, 4800, 3120, 7335, 2535, nullptr, 64, Look::PaleGreen},
+    {"VH_UPTIME_DISPLAY_TEXTBOX", Kind::Text, 10680, 120, 3975, 405, nullptr, 62, Look::Display},
+    {"SECONDS_DIFFERENCE_ROUNDED_TB", Kind::Text, 12360, 2640, 2295, 375, nullptr, 56,
+     Look::PaleYellow},
+    {"SECONDS_DIFFERENCE_TB", Kind::Text, 12360, 1800, 2295, 375, nullptr, 55, Look::Plain},
+    {"SECONDS_ROUNDED_TB", Kind::Text, 10680, 2640, 1455, 375, nullptr, 54, Look::Plain},
+    {"SECONDS_LEFT_TB", Kind::Text, 10680, 1800, 1455, 375, nullptr, 53, Look::Plain},
+    {"SECS_60_TB", Kind::Text, 9960, 2040, 375, 375, nullptr, 52, Look::Plain},
+    {"MINUTES_DIFFERENCE_ROUNDED_TB", Kind::Text, 7320, 2640, 2295, 375, nullptr, 49,
+     Look::PaleYellow},
+    {"MINUTES_DIFFERENCE_LEFT_TB", Kind::Text, 7320, 1800, 2295, 375, nullptr, 48, Look::Plain},
+    {"HOURS_ROUNDED_TB", Kind::Text, 12360, 960, 2295, 375, nullptr, 44, Look::PaleYellow},
+    {"HOURS_LEFT_TB", Kind::Text, 10680, 960, 1455, 375, nullptr, 43, Look::Plain},
+    {"MINUTES_ROUNDED_X_60_TB", Kind::Text, 5640, 2640, 1455, 375, nullptr, 38, Look::Plain},
+    {"MINUTES_LEFT_X_60_TB", Kind::Text, 5640, 1800, 1455, 375, nullptr, 37, Look::Plain},
+    {"MINS_60_TB", Kind::Text, 4920, 2040, 375, 375, nullptr, 36, Look::Plain},
+    {"HOURS_FULL", Kind::Text, 8040, 960, 1575, 375, nullptr, 35, Look::Plain},
+    {"HOURS_24_TB", Kind::Text, 7320, 960, 375, 405, nullptr, 34, Look::Plain},
+    {"DAYS_MIRROR_TB", Kind::Text, 4680, 960, 1095, 375, nullptr, 31, Look::PalePink},
+    {"DAYS_ROUNDED_TB", Kind::Text, 6000, 960, 1095, 375, nullptr, 30, Look::PaleYellow},
+    {"MATHS_1_TEXTBOX", Kind::MultiLine, 120, 5160, 4335, 495, nullptr, 28, Look::PaleCyan},
+    {"YEARS_TB", Kind::Text, 2520, 4680, 1935, 375, nullptr, 18, Look::Plain},
+    {"MONTHS_TB", Kind::Text, 2520, 4200, 1935, 375, nullptr, 17, Look::Plain},
+    {"WEEKS_TB", Kind::Text, 2520, 3720, 1935, 375, nullptr, 16, Look::Plain},
+    {"MINS_TB", Kind::Text, 2520, 2280, 1935, 375, nullptr, 15, Look::Plain},
+    {"HOURS_TB", Kind::Text, 2520, 2760, 1935, 375, nullptr, 14, Look::Plain},
+    {"DAYS_TB", Kind::Text, 2520, 3240, 1935, 375, nullptr, 13, Look::PalePink},
+    {"SECS_TB", Kind::Text, 2520, 1800, 1935, 375, nullptr, 12, Look::Plain},
+    {"START_TB", Kind::Text, 1680, 720, 2775, 525, nullptr, 11, Look::Yellow},
+    {"TOTAL_MIL_YEAR", Kind::Text, 1080, 4680, 1215, 375, nullptr, 10, Look::Plain},
+    {"TOTAL_MIL_MONTH", Kind::Text, 1080, 4200, 1215, 375, nullptr, 9, Look::Plain},
+    {"TOTAL_MIL_WEEK", Kind::Text, 1080, 3720, 1215, 375, nullptr, 8, Look::Plain},
+    {"TOTAL_MIL_DAY", Kind::Text, 1080, 3240, 1215, 375, nullptr, 7, Look::Plain},
+    {"TOTAL_MIL_HOUR", Kind::Text, 1080, 2760, 1215, 375, nullptr, 6, Look::Plain},
+    {"TOTAL_MIL_MIN", Kind::Text, 1080, 2280, 1215, 375, nullptr, 5, Look::Plain},
+    {"TOTAL_MIL_SEC", Kind::Text, 1080, 1800, 1215, 375, nullptr, 4, Look::Plain},
+    {"OK_BUTTON", Kind::Button, 12720, 4680, 1695, 735, "OK", 0, Look::Plain},
+    {"Line6", Kind::Line, 4680, 1440, 14640, 1440, nullptr, -1, Look::Plain},
+    {"Line5", Kind::Line, 10680, 2280, 14640, 2280, nullptr, -1, Look::Plain},
+    {"Line4", Kind::Line, 9600, 2280, 5640, 2280, nullptr, -1, Look::Plain},
+    {"Line3", Kind::Line, 360, 1320, 1320, 1320, nullptr, -1, Look::Plain},
+    {"Label1", Kind::Label, 2280, 1440, 255, 255, "=", -1, Look::BoldCentred},
+    {"CURRENT_UPTIME_LABEL", Kind::Label, 7560, 120, 3015, 375, "CURRENT UPTIME:", -1, Look::Title},
+    {"Label26", Kind::Label, 9720, 1800, 975, 255, "SECONDS", -1, Look::Bold},
+    {"Label25", Kind::Label, 12360, 2400, 2175, 255, "DIFFERENCE ROUNDED", -1, Look::Bold},
+    {"Label24", Kind::Label, 12360, 1560, 2295, 255, "SECONDS DIFFERENCE", -1, Look::Bold},
+    {"Label23", Kind::Label, 10680, 1560, 1575, 255, "SECONDS LEFT", -1, Look::Bold},
+    {"Label22", Kind::Label, 10680, 2400, 1935, 255, "ROUNDED", -1, Look::Bold},
+    {"Label20", Kind::Label, 7320, 2400, 2175, 255, "DIFFERENCE ROUNDED", -1, Look::Bold},
+    {"Label14", Kind::Label, 7320, 1560, 2295, 255, "MINUTES DIFFERENCE", -1, Look::Bold},
+    {"Label12", Kind::Label, 7200, 720, 735, 255, "HOURS", -1, Look::Bold},
+    {"Label15", Kind::Label, 4680, 1800, 855, 255, "MINUTES", -1, Look::Bold},
+    {"Label21", Kind::Label, 8040, 720, 1335, 255, "TOTAL HOURS", -1, Look::Bold},
+    {"Label19", Kind::Label, 12240, 720, 1095, 255, "ROUNDED", -1, Look::Bold},
+    {"Label18", Kind::Label, 10680, 720, 1215, 255, "HOURS LEFT", -1, Look::Bold},
+    {"Label17", Kind::Label, 5640, 2400, 1935, 255, "ROUNDED", -1, Look::Bold},
+    {"Label16", Kind::Label, 5640, 1560, 1575, 255, "MINUTES LEFT", -1, Look::Bold},
+    {"Label11", Kind::Label, 6000, 720, 1095, 255, "ROUNDED", -1, Look::Bold},
+    {"Label10", Kind::Label, 4680, 720, 1095, 255, "DAYS", -1, Look::Bold},
+    {"Label2", Kind::Label, 120, 1440, 2175, 255, "TIME MILLISECONDS", -1, Look::LightGreen},
+    {"Line2", Kind::Line, 4560, 120, 4560, 5640, nullptr, -1, Look::Plain},
+    {"Line1", Kind::Line, 120, 600, 14640, 600, nullptr, -1, Look::Plain},
+    {"MILLISECONDS_LABEL", Kind::Label, 120, 720, 1455, 495, "START MILLISECONDS", -1,
+     Look::LightGreen},
+    {"Label9", Kind::Label, 120, 1920, 975, 255, "SECONDS", -1, Look::Bold},
+    {"Label8", Kind::Label, 120, 2400, 855, 255, "MINUTES", -1, Look::Bold},
+    {"Label7", Kind::Label, 120, 2880, 855, 255, "HOURS", -1, Look::Bold},
+    {"Label6", Kind::Label, 120, 3360, 855, 255, "DAYS", -1, Look::Bold},
+    {"Label5", Kind::Label, 120, 3840, 855, 255, "WEEKS", -1, Look::Bold},
+    {"Label4", Kind::Label, 120, 4320, 855, 255, "MONTHS", -1, Look::Bold},
+    {"Label3", Kind::Label, 120, 4800, 855, 255, "YEARS", -1, Look::Bold},
+    {"Label13", Kind::Label, 2520, 1440, 1935, 255, "TOTAL TIME", -1, Look::LightGreenCentred},
+    {"VH_WTK_TITLE_2", Kind::Label, 2640, 120, 1815, 375, "VH-WTK", -1, Look::Title},
+    {"LIVE_CALCULATIONS_TITLE", Kind::Label, 4680, 120, 2775, 375, "LIVE CALCULATIONS", -1,
+     Look::Title},
+    {"VH_WTK_TITLE_1", Kind::Label, 120, 120, 2415, 375, "VH-WREN-TICKER", -1, Look::Title},
+}};
+
+// Copied on every tick, in this order; the days mirror is taken from this
+// window's own days total, just copied.
+constexpr std::array<std::string_view, 21> mirroredCells{
+    CellNames::START_TB,
+    CellNames::SECS_TB,
+    CellNames::MINS_TB,
+    CellNames::HOURS_TB,
+    CellNames::DAYS_TB,
+    CellNames::WEEKS_TB,
+    CellNames::MONTHS_TB,
+    CellNames::YEARS_TB,
+    CellNames::DAYS_MIRROR_TB,
+    CellNames::DAYS_ROUNDED_TB,
+    CellNames::HOURS_FULL,
+    CellNames::HOURS_LEFT_TB,
+    CellNames::HOURS_ROUNDED_TB,
+    CellNames::MINUTES_LEFT_X_60_TB,
+    CellNames::MINUTES_ROUNDED_X_60_TB,
+    CellNames::MINUTES_DIFFERENCE_LEFT_TB,
+    CellNames::MINUTES_DIFFERENCE_ROUNDED_TB,
+    CellNames::SECONDS_LEFT_TB,
+    CellNames::SECONDS_ROUNDED_TB,
+    CellNames::SECONDS_DIFFERENCE_TB,
+    CellNames::SECONDS_DIFFERENCE_ROUNDED_TB,
+};
+
+QString designText(std::string_view cell)
+{
+    for (const auto &constant : CellNames::constantCells) {
+        if (constant.name == cell)
+            return QString::fromLatin1(constant.text.data(), constant.text.size());
+    }
+    return QString::fromLatin1(cell.data(), cell.size());
+}
+
+QFont sansSerif(double points)
+{
+    return ProgramFont::sansSerif(points, true);
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(widget->backgroundRole(), colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void applyLook(QWidget *control, Look look)
+{
+    auto *label = qobject_cast<QLabel *>(control);
+    switch (look) {
+    case Look::Plain:
+        break;
+    case Look::Bold:
+        control->setFont(sansSerif(8.25));
+        break;
+    case Look::BoldCentred:
+        control->setFont(sansSerif(12));
+        label->setAlignment(Qt::AlignCenter);
+        break;
+    case Look::Title:
+        TitleStyle::apply(label);
+        break;
+    case Look::Display: {
+        auto *field = static_cast<TextField *>(control);
+        field->setBackground(QColor(0, 0, 0));
+        field->setForeground(QColor(0, 255, 0));
+        QFont font(QStringLiteral("Arial"));
+        font.setPointSizeF(12);
+        font.setBold(true);
+        field->setFont(font);
+        field->setAlignment(Qt::AlignCenter);
+        field->setReadOnly(true);
+        break;
+    }
+    case Look::PaleYellow:
+        setBackground(control, QColor(255, 255, 192));
+        break;
+    case Look::PalePink:
+        setBackground(control, QColor(255, 192, 255));
+        break;
+    case Look::PaleGreen:
+        setBackground(control, QColor(192, 255, 192));
+        static_cast<MultiLineField *>(control)->setReadOnly(true);
+        break;
+    case Look::PaleCyan:
+        setBackground(control, QColor(192, 255, 255));
+        control->setFont(sansSerif(8.25));
+        break;
+    case Look::Yellow:
+        setBackground(control, QColor(255, 255, 0));
+        control->setFont(sansSerif(8.25));
+        break;
+    case Look::LightGreen:
+    case Look::LightGreenCentred:
+        setBackground(control, QColor(128, 255, 128));
+        control->setFont(sansSerif(8.25));
+        label->setWordWrap(true);
+        if (look == Look::LightGreenCentred)
+            label->setAlignment(Qt::AlignCenter);
+        break;
+    }
+}
+
+const QString displayName = QStringLiteral("VH_UPTIME_DISPLAY_TEXTBOX");
+const QString startTimers = QStringLiteral("START TIMERS");
+const QString stopTimers = QStringLiteral("STOP TIMERS");
+
+} // namespace
+
+VH_WTK_LIVE_CALCULATIONS::VH_WTK_LIVE_CALCULATIONS(VH_WTK_MAIN &main, VH_WTK_ABOUT &about,
+                                                   FormContext context, QObject *parent)
+    : Form({QStringLiteral("VH_WTK_LIVE_CALCULATIONS"),
+            QStringLiteral("VH-WREN-TICKER - LIVE CALCULATIONS"), Frame::FixedSingle, true,
+            QSize(14760, 5820), QMargins(45, 330, 45, 45)},
+           context, parent)
+    , m_main(main)
+    , m_about(about)
+{}
+
+TextField *VH_WTK_LIVE_CALCULATIONS::display() const
+{
+    return control<TextField>(displayName);
+}
+
+QPushButton *VH_WTK_LIVE_CALCULATIONS::timerButton() const
+{
+    return control<QPushButton>(QStringLiteral("TIMER_BUTTON"));
+}
+
+void VH_WTK_LIVE_CALCULATIONS::createControls(QWidget *surface)
+{
+    FailureReporter &failures = context().failures;
+    std::map<int, QWidget *> tabOrder;
+    for (const ControlDesign &design : controlDesigns) {
+        const QString name = QLatin1String(design.name);
+        QWidget *control = nullptr;
+        switch (design.kind) {
+        case Kind::Button:
+            control = new QPushButton(QLatin1String(design.caption), surface);
+            break;
+        case Kind::Text: {
+            auto *field = new TextField(surface);
+            field->setText(name == displayName ? QStringLiteral("00000X, 00X, 00X, 000X,")
+                                               : designText(design.name));
+            control = field;
+            break;
+        }
+        case Kind::MultiLine: {
+            auto *field = new MultiLineField(surface);
+            field->setText(name == QLatin1String("MATHS_2_TEXTBOX") ? explanationText
+                                                                    : formulaText);
+            control = field;
+            break;
+        }
+        case Kind::Label:
+            control = new Label(QLatin1String(design.caption), surface);
+            break;
+        case Kind::Line:
+            control = new Line(QPoint(pixels(design.left), pixels(design.top)),
+                               QPoint(pixels(design.width), pixels(design.height)), surface);
+            break;
+        }
+        control->setObjectName(name);
+        if (design.kind != Kind::Line)
+            place(control, design.left, design.top, design.width, design.height);
+        applyLook(control, design.look);
+        if (design.tab >= 0)
+            tabOrder.emplace(design.tab, control);
+    }
+
+    QWidget *previous = nullptr;
+    for (const auto &[tab, control] : tabOrder) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+    auto *ok = control<QPushButton>(QStringLiteral("OK_BUTTON"));
+    ok->setFocus();
+    connect(ok, &QPushButton::clicked, this,
+            [this, &failures] { failures.run("OK_BUTTON_Click", [this] { OK_BUTTON_Click(); }); });
+    // Escape closes the window as the OK button does.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), surface);
+    connect(escape, &QShortcut::activated, ok, &QPushButton::click);
+    connect(timerButton(), &QPushButton::clicked, this, [this, &failures] {
+        failures.run("TIMER_BUTTON_Click", [this] { TIMER_BUTTON_Click(); });
+    });
+
+    m_mirror.clear();
+    for (const std::string_view cell : mirroredCells)
+        m_mirror.emplace_back(cell, control<TextField>(QLatin1String(cell.data(), cell.size())));
+
+    addTimer(QStringLiteral("TEXTBOX_UPDATE_TIMER"), true)->onTimer([this, &failures] {
+        failures.run("TEXTBOX_UPDATE_TIMER_Timer", [this] { TEXTBOX_UPDATE_TIMER_Timer(); });
+    });
+}
+
+void VH_WTK_LIVE_CALCULATIONS::Form_Load()
+{
+    Settings &settings = context().settings;
+    setLeft(settings.readPosition(SettingKey::LIVE_CALCS_Left));
+    setTop(settings.readPosition(SettingKey::LIVE_CALCS_Top));
+    setWidth(settings.readPosition(SettingKey::LIVE_CALCS_Width));
+    setHeight(settings.readPosition(SettingKey::LIVE_CALCS_Height));
+
+    display()->setText(QString());
+
+    FormTimer *mirror = timer(QStringLiteral("TEXTBOX_UPDATE_TIMER"));
+    mirror->setInterval(1);
+    mirror->setEnabled(true);
+
+    // The caption says what the next press does, judged by the option alone;
+    // the timers themselves may have been switched by an earlier press.
+    if (m_about.autoStartTickbox()->value() == 1) {
+        timerButton()->setText(stopTimers);
+        display()->setBackground(QColor(0, 0, 0));
+    } else {
+        timerButton()->setText(startTimers);
+        display()->setBackground(QColor(255, 0, 0));
+    }
+}
+
+void VH_WTK_LIVE_CALCULATIONS::Form_Unload()
+{
+    savePosition();
+}
+
+void VH_WTK_LIVE_CALCULATIONS::savePosition()
+{
+    Settings &settings = context().settings;
+    QStringList refused;
+    if (const auto reason = settings.savePosition(SettingKey::LIVE_CALCS_Left, float(left())))
+        refused << QStringLiteral("LIVE_CALCS_Left: %1").arg(*reason);
+    if (const auto reason = settings.savePosition(SettingKey::LIVE_CALCS_Top, float(top())))
+        refused << QStringLiteral("LIVE_CALCS_Top: %1").arg(*reason);
+    context().failures.settingsNotSaved(refused);
+}
+
+void VH_WTK_LIVE_CALCULATIONS::OK_BUTTON_Click()
+{
+    savePosition();
+    unload();
+}
+
+void VH_WTK_LIVE_CALCULATIONS::TIMER_BUTTON_Click()
+{
+    const QStringList &uptime = VH_WTK_MAIN::uptimeTimerNames();
+    FormTimer *mirror = timer(QStringLiteral("TEXTBOX_UPDATE_TIMER"));
+    TextField *mainDisplay = m_main.display();
+    if (timerButton()->text() == startTimers) {
+        timerButton()->setText(stopTimers);
+        for (const QString &name : uptime.mid(0, 5))
+            m_main.timer(name)->setEnabled(true);
+        mirror->setEnabled(true);
+        mainDisplay->setBackground(QColor(0, 0, 0));
+        display()->setBackground(QColor(0, 0, 0));
+        m_main.timer(uptime.last())->setEnabled(true);
+    } else {
+        timerButton()->setText(startTimers);
+        for (const QString &name : uptime.mid(0, 5))
+            m_main.timer(name)->setEnabled(false);
+        mirror->setEnabled(false);
+        mainDisplay->setBackground(QColor(255, 0, 0));
+        display()->setBackground(QColor(255, 0, 0));
+        display()->setTextIfDifferent(QStringLiteral("TIMERS DISABLED"));
+        mainDisplay->setTextIfDifferent(QStringLiteral("TIMERS DISABLED"));
+        m_main.timer(uptime.last())->setEnabled(false);
+    }
+}
+
+void VH_WTK_LIVE_CALCULATIONS::TEXTBOX_UPDATE_TIMER_Timer()
+{
+    display()->setTextIfDifferent(m_main.display()->text());
+    const CellStore &cells = m_main.engine().cells();
+    TextField *days = nullptr;
+    for (const auto &[cell, field] : m_mirror) {
+        if (cell == CellNames::DAYS_TB)
+            days = field;
+        field->setTextIfDifferent(cell == CellNames::DAYS_MIRROR_TB && days
+                                      ? days->text()
+                                      : QString::fromStdString(cells.text(cell)));
+    }
+}

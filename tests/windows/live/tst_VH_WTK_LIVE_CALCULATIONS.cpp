@@ -1,0 +1,516 @@
+#include "../../engine/FixedTickSource.h"
+#include "FailureReporter.h"
+#include "FormTimer.h"
+#include "MultiLineField.h"
+#include "RecordingSettingsStore.h"
+#include "Settings.h"
+#include "TextField.h"
+#include "TickBox.h"
+#include "TimerService.h"
+#include "UptimeEngine.h"
+#include "VH_WTK_ABOUT.h"
+#include "VH_WTK_LIVE_CALCULATIONS.h"
+#include "VH_WTK_MAIN.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+class TestLiveCalculations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void layout();
+    void explanationTexts();
+    void tabOrder();
+    void loadTakesCaptionFromAutoStart_data();
+    void loadTakesCaptionFromAutoStart();
+    void reopenedCaptionDisagreesWithTimers_data();
+    void reopenedCaptionDisagreesWithTimers();
+    void startAndStopSequences_data();
+    void startAndStopSequences();
+    void okSavesPositionTwiceCloseBoxOnce_data();
+    void okSavesPositionTwiceCloseBoxOnce();
+    void mirrorCopiesEveryCell();
+    void mirrorKeepsTextsAfterStop();
+    void mirrorReplacesTypedTextWhileRunning();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::PaletteChange) {
+            const auto *field = static_cast<TextField *>(watched);
+            m_log << field->property("window").toString() + " " + field->background().name();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void makeWindows(const QString &autoStart = QStringLiteral("1"));
+    void openLive();
+    void tick(std::uint64_t t);
+    void watchSequence();
+
+    qint64 m_now = 0;
+    std::unique_ptr<RecordingSettingsStore> m_store;
+    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<FailureReporter> m_failures;
+    std::unique_ptr<TimerService> m_timers;
+    FixedTickSource m_ticks;
+    std::unique_ptr<UptimeEngine> m_engine;
+    std::unique_ptr<VH_WTK_MAIN> m_main;
+    std::unique_ptr<VH_WTK_ABOUT> m_about;
+    std::unique_ptr<VH_WTK_LIVE_CALCULATIONS> m_live;
+    QStringList m_log;
+};
+
+void TestLiveCalculations::init()
+{
+    m_now = 0;
+    m_log.clear();
+    m_store = std::make_unique<RecordingSettingsStore>();
+    m_settings = std::make_unique<Settings>(*m_store, [](const QString &) {});
+    m_failures = std::make_unique<FailureReporter>([](const QString &, const QString &) {},
+                                                   [](const QString &) {}, [](int) {});
+    m_timers = std::make_unique<TimerService>([this] { return m_now; });
+    m_ticks.now = 0;
+    m_engine = std::make_unique<UptimeEngine>(m_ticks);
+}
+
+void TestLiveCalculations::cleanup()
+{
+    m_live.reset();
+    m_about.reset();
+    m_main.reset();
+    m_timers.reset();
+}
+
+void TestLiveCalculations::makeWindows(const QString &autoStart)
+{
+    m_store->stored.insert("AUTOSTART_TICKBOX", autoStart);
+    const FormContext context{*m_settings, *m_timers, *m_failures};
+    m_main =
+        std::make_unique<VH_WTK_MAIN>(*m_engine, context, [this]() -> Form & { return *m_about; });
+    m_about =
+        std::make_unique<VH_WTK_ABOUT>(*m_main, context, [this]() -> Form & { return *m_live; });
+    m_live = std::make_unique<VH_WTK_LIVE_CALCULATIONS>(*m_main, *m_about, context);
+    m_main->load();
+    m_main->show();
+    m_about->load(m_main.get());
+    m_about->show();
+}
+
+void TestLiveCalculations::openLive()
+{
+    m_store->log.clear();
+    m_live->load(m_about.get());
+    m_live->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_live->surface()));
+}
+
+void TestLiveCalculations::tick(std::uint64_t t)
+{
+    m_ticks.now = t;
+    m_now += TimerService::minimumPeriod;
+    m_timers->runDue();
+}
+
+void TestLiveCalculations::layout()
+{
+    makeWindows();
+    openLive();
+    QWidget *surface = m_live->surface();
+    QCOMPARE(surface->windowTitle(), QStringLiteral("VH-WREN-TICKER - LIVE CALCULATIONS"));
+    QVERIFY(!surface->windowFlags().testFlag(Qt::Tool));
+    QCOMPARE(surface->size(), QSize(14760 / 15, 5820 / 15));
+    QCOMPARE(m_live->left(), 1000.0);
+    QCOMPARE(m_live->top(), 1000.0);
+
+    int right = 0;
+    int bottom = 0;
+    const auto controls = surface->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(controls.size(), 73); // and the mirror timer
+    QVERIFY(m_live->timer("TEXTBOX_UPDATE_TIMER"));
+    for (const QWidget *control : controls) {
+        QVERIFY2(surface->rect().contains(control->geometry()), qPrintable(control->objectName()));
+        right = std::max(right, control->geometry().right() + 1);
+        bottom = std::max(bottom, control->geometry().bottom() + 1);
+    }
+    QCOMPARE(right, 14655 / 15);
+    QCOMPARE(bottom, 5655 / 15);
+
+    const QList<std::pair<const char *, QColor>> colours{
+        {"DAYS_ROUNDED_TB", QColor(255, 255, 192)},
+        {"HOURS_ROUNDED_TB", QColor(255, 255, 192)},
+        {"MINUTES_DIFFERENCE_ROUNDED_TB", QColor(255, 255, 192)},
+        {"SECONDS_DIFFERENCE_ROUNDED_TB", QColor(255, 255, 192)},
+        {"DAYS_TB", QColor(255, 192, 255)},
+        {"DAYS_MIRROR_TB", QColor(255, 192, 255)},
+        {"START_TB", QColor(255, 255, 0)},
+        {"MATHS_2_TEXTBOX", QColor(192, 255, 192)},
+        {"MATHS_1_TEXTBOX", QColor(192, 255, 255)},
+        {"Label2", QColor(128, 255, 128)},
+        {"MILLISECONDS_LABEL", QColor(128, 255, 128)},
+        {"Label13", QColor(128, 255, 128)},
+        {"HOURS_FULL", QApplication::palette().color(QPalette::Base)},
+    };
+    for (const auto &[name, colour] : colours) {
+        const QWidget *control = m_live->control<QWidget>(QLatin1String(name));
+        QVERIFY2(control, name);
+        QCOMPARE(control->palette().color(control->backgroundRole()), colour);
+    }
+    QCOMPARE(m_live->control<TextField>("TOTAL_MIL_YEAR")->text(), QStringLiteral("31536000000"));
+    QCOMPARE(m_live->control<TextField>("SECS_60_TB")->text(), QStringLiteral("60"));
+    QCOMPARE(m_live->control<TextField>("HOURS_FULL")->text(), QStringLiteral("HOURS_FULL"));
+    QCOMPARE(m_live->timerButton()->text(), QStringLiteral("STOP TIMERS"));
+}
+
+void TestLiveCalculations::explanationTexts()
+{
+    makeWindows();
+    openLive();
+    auto *steps = m_live->control<MultiLineField>("MATHS_2_TEXTBOX");
+    auto *formula = m_live->control<MultiLineField>("MATHS_1_TEXTBOX");
+    QCOMPARE(steps->text(),
+             QStringLiteral(
+                 "1 - DAYS ROUNDED = DAYS rounded down to last whole number.\r\n"
+                 "2 - TOTAL HOURS =  DAYS ROUNDED x 24 HOURS.\r\n"
+                 "3 - HOURS LEFT = 24 HOURS - TOTAL HOURS.\r\n"
+                 "4 - HOURS ROUNDED = HOURS rounded down to last whole number.\r\n"
+                 "5 - MINUTES LEFT = HOURS LEFT x 60 MINUTES.\r\n"
+                 "6 - MINUTES ROUNDED = HOURS ROUNDED x 60 MINUTES.\r\n"
+                 "7 - MINUTES DIFFERENCE = MINUTES LEFT - MINUTES ROUNDED.\r\n"
+                 "8 - MINUTES DIFFERENCE ROUNDED = MINUTES rounded down to last whole number.\r\n"
+                 "9 - SECONDS LEFT = MINUTES DIFFERENCE x 60 SECONDS.\r\n"
+                 "10 - SECONDS ROUNDED = MINUTES DIFFERENCE ROUNDED x 60 SECONDS.\r\n"
+                 "11 - SECONDS DIFFERENCE = SECONDS LEFT - SECONDS ROUNDED.\r\n"
+                 "12 - SECONDS DIFFERENCE ROUNDED = SECONDS rounded down to last whole "
+                 "number.\r\n"));
+    QCOMPARE(formula->text(),
+             QStringLiteral("START MILLISECONDS / TIME MILLISECONDS\r\n= TOTAL TIME\r\n"));
+    QVERIFY(steps->isReadOnly());
+    QVERIFY(!formula->isReadOnly());
+    QCOMPARE(steps->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+}
+
+void TestLiveCalculations::tabOrder()
+{
+    makeWindows();
+    openLive();
+    QApplication::setActiveWindow(m_live->surface());
+    QVERIFY(QTest::qWaitForWindowActive(m_live->surface()));
+    const QStringList expected{
+        "OK_BUTTON",
+        "TOTAL_MIL_SEC",
+        "TOTAL_MIL_MIN",
+        "TOTAL_MIL_HOUR",
+        "TOTAL_MIL_DAY",
+        "TOTAL_MIL_WEEK",
+        "TOTAL_MIL_MONTH",
+        "TOTAL_MIL_YEAR",
+        "START_TB",
+        "SECS_TB",
+        "DAYS_TB",
+        "HOURS_TB",
+        "MINS_TB",
+        "WEEKS_TB",
+        "MONTHS_TB",
+        "YEARS_TB",
+        "MATHS_1_TEXTBOX",
+        "DAYS_ROUNDED_TB",
+        "DAYS_MIRROR_TB",
+        "HOURS_24_TB",
+        "HOURS_FULL",
+        "MINS_60_TB",
+        "MINUTES_LEFT_X_60_TB",
+        "MINUTES_ROUNDED_X_60_TB",
+        "HOURS_LEFT_TB",
+        "HOURS_ROUNDED_TB",
+        "MINUTES_DIFFERENCE_LEFT_TB",
+        "MINUTES_DIFFERENCE_ROUNDED_TB",
+        "SECS_60_TB",
+        "SECONDS_LEFT_TB",
+        "SECONDS_ROUNDED_TB",
+        "SECONDS_DIFFERENCE_TB",
+        "SECONDS_DIFFERENCE_ROUNDED_TB",
+        "VH_UPTIME_DISPLAY_TEXTBOX",
+        "MATHS_2_TEXTBOX",
+        "TIMER_BUTTON",
+        "OK_BUTTON",
+    };
+    QCOMPARE(QApplication::focusWidget()->objectName(), expected.first());
+    for (qsizetype i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), expected.at(i));
+    }
+}
+
+void TestLiveCalculations::loadTakesCaptionFromAutoStart_data()
+{
+    QTest::addColumn<QString>("autoStart");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QString>("firstMirror");
+
+    QTest::newRow("ticked") << "1"
+                            << "STOP TIMERS" << QColor(0, 0, 0) << "1D, 1H, 1M, 1S";
+    QTest::newRow("clear") << "0"
+                           << "START TIMERS" << QColor(255, 0, 0) << "TIMERS DISABLED";
+    QTest::newRow("greyed") << "2"
+                            << "START TIMERS" << QColor(255, 0, 0) << "TIMERS DISABLED";
+}
+
+void TestLiveCalculations::loadTakesCaptionFromAutoStart()
+{
+    QFETCH(QString, autoStart);
+    QFETCH(QString, caption);
+    QFETCH(QColor, colour);
+    QFETCH(QString, firstMirror);
+    makeWindows(autoStart);
+    openLive();
+    QCOMPARE(m_live->timerButton()->text(), caption);
+    QCOMPARE(m_live->display()->background(), colour);
+    QCOMPARE(m_live->display()->text(), QString());
+    QCOMPARE(m_store->reads(), (QStringList{"LIVE_CALCS_Left", "LIVE_CALCS_Top", "LIVE_CALCS_Width",
+                                            "LIVE_CALCS_Height"}));
+    FormTimer *mirror = m_live->timer("TEXTBOX_UPDATE_TIMER");
+    QVERIFY(mirror->isEnabled());
+    QCOMPARE(mirror->interval(), 1);
+    tick(90061001);
+    QCOMPARE(m_live->display()->text(), firstMirror);
+}
+
+void TestLiveCalculations::reopenedCaptionDisagreesWithTimers_data()
+{
+    QTest::addColumn<QString>("autoStart");
+    QTest::addColumn<QString>("reopenedCaption");
+    QTest::addColumn<QColor>("reopenedColour");
+    QTest::addColumn<bool>("timersRunAfterPress");
+
+    // Started by the button with AutoStart clear: the caption still offers
+    // to start, and pressing it starts again, which only turns things black.
+    QTest::newRow("started with AutoStart clear") << "0"
+                                                  << "START TIMERS" << QColor(255, 0, 0) << true;
+    // Stopped by the button with AutoStart ticked: the caption offers to stop.
+    QTest::newRow("stopped with AutoStart ticked") << "1"
+                                                   << "STOP TIMERS" << QColor(0, 0, 0) << false;
+}
+
+void TestLiveCalculations::reopenedCaptionDisagreesWithTimers()
+{
+    QFETCH(QString, autoStart);
+    QFETCH(QString, reopenedCaption);
+    QFETCH(QColor, reopenedColour);
+    QFETCH(bool, timersRunAfterPress);
+    makeWindows(autoStart);
+    openLive();
+    m_live->timerButton()->click(); // starts (clear) or stops (ticked)
+    tick(90061001);
+    m_live->unload();
+    openLive();
+    QCOMPARE(m_live->timerButton()->text(), reopenedCaption);
+    QCOMPARE(m_live->display()->background(), reopenedColour);
+    tick(90062001);
+    QCOMPARE(m_live->display()->text(), timersRunAfterPress ? QStringLiteral("1D, 1H, 1M, 2S")
+                                                            : QStringLiteral("TIMERS DISABLED"));
+
+    m_live->timerButton()->click();
+    for (const QString &name : VH_WTK_MAIN::uptimeTimerNames())
+        QCOMPARE(m_main->timer(name)->isEnabled(), timersRunAfterPress);
+    QCOMPARE(m_live->timerButton()->text(),
+             timersRunAfterPress ? QStringLiteral("STOP TIMERS") : QStringLiteral("START TIMERS"));
+    const QColor look = timersRunAfterPress ? QColor(0, 0, 0) : QColor(255, 0, 0);
+    QCOMPARE(m_live->display()->background(), look);
+    QCOMPARE(m_main->display()->background(), look);
+    // The tickboxes and the store are not the button's business.
+    QCOMPARE(m_about->autoStartTickbox()->value(), autoStart.toInt());
+    QCOMPARE(m_main->autoStartTickbox()->value(), autoStart.toInt());
+    QCOMPARE(m_store->writes().filter("AUTOSTART"), QStringList{});
+}
+
+void TestLiveCalculations::watchSequence()
+{
+    for (const QString &name : VH_WTK_MAIN::uptimeTimerNames()) {
+        connect(m_main->timer(name), &FormTimer::enabledChanged, this,
+                [this, name](bool on) { m_log << name + (on ? " on" : " off"); });
+    }
+    connect(m_live->timer("TEXTBOX_UPDATE_TIMER"), &FormTimer::enabledChanged, this,
+            [this](bool on) {
+                m_log << QStringLiteral("TEXTBOX_UPDATE_TIMER") + (on ? " on" : " off");
+            });
+    const QList<std::pair<QString, TextField *>> displays{{"main", m_main->display()},
+                                                          {"live", m_live->display()}};
+    for (const auto &[window, field] : displays) {
+        connect(field, &QLineEdit::textChanged, this,
+                [this, window](const QString &text) { m_log << window + " text " + text; });
+        field->installEventFilter(this);
+        field->setProperty("window", window);
+    }
+}
+
+void TestLiveCalculations::startAndStopSequences_data()
+{
+    QTest::addColumn<QString>("autoStart");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("start") << "0" << QStringList{"STOP TIMERS",
+                                                 "UPTIME_TIMER on",
+                                                 "DAY_UPTIME_TIMER on",
+                                                 "HOUR_UPTIME_TIMER on",
+                                                 "MINUTE_UPTIME_TIMER on",
+                                                 "SECOND_UPTIME_TIMER on",
+                                                 "main #000000",
+                                                 "live #000000",
+                                                 "VH_DISPLAY_UPDATE_TIMER on"};
+    QTest::newRow("stop") << "1"
+                          << QStringList{"START TIMERS",
+                                         "UPTIME_TIMER off",
+                                         "DAY_UPTIME_TIMER off",
+                                         "HOUR_UPTIME_TIMER off",
+                                         "MINUTE_UPTIME_TIMER off",
+                                         "SECOND_UPTIME_TIMER off",
+                                         "TEXTBOX_UPDATE_TIMER off",
+                                         "main #ff0000",
+                                         "live #ff0000",
+                                         "live text TIMERS DISABLED",
+                                         "main text TIMERS DISABLED",
+                                         "VH_DISPLAY_UPDATE_TIMER off"};
+}
+
+void TestLiveCalculations::startAndStopSequences()
+{
+    QFETCH(QString, autoStart);
+    QFETCH(QStringList, expected);
+    makeWindows(autoStart);
+    openLive();
+    tick(90061001);
+    watchSequence();
+    // The mirror already runs after a load, so the start sequence enabling it
+    // again is no change and leaves no trace.
+    m_live->timerButton()->click();
+    m_log.prepend(m_live->timerButton()->text());
+    QCOMPARE(m_log, expected);
+    // Cells keep their last values either way.
+    QCOMPARE(m_main->cell("DAYS_ROUNDED_TB")->text(),
+             autoStart == "1" ? QStringLiteral("1") : QStringLiteral("DAYS_ROUNDED_TB"));
+    QVERIFY(m_main->timer("AlwaysOnTopTimer")->isEnabled());
+}
+
+void TestLiveCalculations::okSavesPositionTwiceCloseBoxOnce_data()
+{
+    QTest::addColumn<bool>("viaOk");
+    QTest::addColumn<QStringList>("writes");
+
+    QTest::newRow("OK") << true
+                        << QStringList{"LIVE_CALCS_Left=4500", "LIVE_CALCS_Top=-300",
+                                       "LIVE_CALCS_Left=4500", "LIVE_CALCS_Top=-300"};
+    QTest::newRow("close box") << false
+                               << QStringList{"LIVE_CALCS_Left=4500", "LIVE_CALCS_Top=-300"};
+}
+
+void TestLiveCalculations::okSavesPositionTwiceCloseBoxOnce()
+{
+    QFETCH(bool, viaOk);
+    QFETCH(QStringList, writes);
+    makeWindows();
+    m_store->stored.insert("LIVE_CALCS_Left", "4500");
+    m_store->stored.insert("LIVE_CALCS_Top", "-300");
+    bool closed = false;
+    QTimer::singleShot(0, this, [&] {
+        QCOMPARE(QApplication::activeModalWidget(), m_live->surface());
+        QCOMPARE(m_live->surface()->parentWidget(), m_about->surface());
+        m_store->log.clear();
+        if (viaOk)
+            m_live->control<QPushButton>("OK_BUTTON")->click();
+        else
+            m_live->surface()->close();
+        closed = true;
+    });
+    m_about->LIVE_CALCULATIONS_BUTTON_Click(); // returns once the window has closed
+    QVERIFY(closed);
+    QVERIFY(!m_live->isLoaded());
+    QCOMPARE(m_store->writes(), writes);
+}
+
+void TestLiveCalculations::mirrorCopiesEveryCell()
+{
+    makeWindows();
+    openLive();
+    tick(90061001);
+    const QList<std::pair<const char *, const char *>> expected{
+        {"VH_UPTIME_DISPLAY_TEXTBOX", "1D, 1H, 1M, 1S"},
+        {"START_TB", "90061001"},
+        {"SECS_TB", "90061.001"},
+        {"MINS_TB", "1501.01668333333"},
+        {"HOURS_TB", "25.0169447222222"},
+        {"DAYS_TB", "1.04237269675926"},
+        {"WEEKS_TB", "0.148910385251323"},
+        {"MONTHS_TB", "0.0372275963128307"},
+        {"YEARS_TB", "0.00285581560755961"},
+        {"DAYS_MIRROR_TB", "1.04237269675926"},
+        {"DAYS_ROUNDED_TB", "1"},
+        {"HOURS_FULL", "24"},
+        {"HOURS_LEFT_TB", "1.0169447222222"},
+        {"HOURS_ROUNDED_TB", "1"},
+        {"MINUTES_LEFT_X_60_TB", "61.016683333332"},
+        {"MINUTES_ROUNDED_X_60_TB", "60"},
+        {"MINUTES_DIFFERENCE_LEFT_TB", "1.016683333332"},
+        {"MINUTES_DIFFERENCE_ROUNDED_TB", "1"},
+        {"SECONDS_LEFT_TB", "61.00099999992"},
+        {"SECONDS_ROUNDED_TB", "60"},
+        {"SECONDS_DIFFERENCE_TB", "1.00099999992"},
+        {"SECONDS_DIFFERENCE_ROUNDED_TB", "1"},
+    };
+    for (const auto &[name, text] : expected)
+        QCOMPARE(m_live->control<TextField>(QLatin1String(name))->text(), QLatin1String(text));
+
+    // Constants are never copied: typed text there stays and changes nothing.
+    TextField *year = m_live->control<TextField>("TOTAL_MIL_YEAR");
+    year->selectAll();
+    QTest::keyClicks(year, "1");
+    tick(90062001);
+    QCOMPARE(year->text(), QStringLiteral("1"));
+    QCOMPARE(m_live->control<TextField>("YEARS_TB")->text(),
+             QString::fromStdString(m_engine->cells().text("YEARS_TB")));
+}
+
+void TestLiveCalculations::mirrorKeepsTextsAfterStop()
+{
+    makeWindows();
+    openLive();
+    tick(90061001);
+    m_live->timerButton()->click();
+    tick(172800000);
+    QCOMPARE(m_live->control<TextField>("START_TB")->text(), QStringLiteral("90061001"));
+    QCOMPARE(m_live->control<TextField>("DAYS_ROUNDED_TB")->text(), QStringLiteral("1"));
+    QCOMPARE(m_live->display()->text(), QStringLiteral("TIMERS DISABLED"));
+
+    TextField *hours = m_live->control<TextField>("HOURS_ROUNDED_TB");
+    hours->selectAll();
+    QTest::keyClicks(hours, "typed");
+    tick(172800000);
+    QCOMPARE(hours->text(), QStringLiteral("typed"));
+}
+
+void TestLiveCalculations::mirrorReplacesTypedTextWhileRunning()
+{
+    makeWindows();
+    openLive();
+    tick(90061001);
+    TextField *hours = m_live->control<TextField>("HOURS_ROUNDED_TB");
+    hours->selectAll();
+    QTest::keyClicks(hours, "typed");
+    QCOMPARE(hours->text(), QStringLiteral("typed"));
+    tick(90061001);
+    QCOMPARE(hours->text(), QStringLiteral("1"));
+}
+
+QTEST_MAIN(TestLiveCalculations)
+#include "tst_VH_WTK_LIVE_CALCULATIONS.moc"
