@@ -4,6 +4,7 @@
 #include "FormSurface.h"
 #include "FormTimer.h"
 #include "ProgramIcon.h"
+#include "Settings.h"
 #include "TaskbarHint.h"
 #include "Twips.h"
 
@@ -205,4 +206,24 @@ FormTimer *Form::addTimer(const QString &name, bool enabled)
 void Form::surfaceDoubleClicked()
 {
     m_context.failures.run("Form_DblClick", [this] { Form_DblClick(); });
+}
+
+void Form::restoreGeometry(const GeometryKeys &keys)
+{
+    Settings &settings = m_context.settings;
+    setLeft(settings.readPosition(keys.left));
+    setTop(settings.readPosition(keys.top));
+    setWidth(settings.readPosition(keys.width));
+    setHeight(settings.readPosition(keys.height));
+}
+
+QStringList Form::savePosition(SettingKey leftKey, SettingKey topKey)
+{
+    QStringList refused;
+    const std::pair<SettingKey, double> edges[] = {{leftKey, left()}, {topKey, top()}};
+    for (const auto &[key, twips] : edges) {
+        if (const auto reason = m_context.settings.savePosition(key, static_cast<float>(twips)))
+            refused << settingName(key) + QStringLiteral(": ") + *reason;
+    }
+    return refused;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FormContext.h"
+#include "SettingKey.h"
 
 #include <QMargins>
 #include <QObject>
@@ -79,6 +80,18 @@ protected:
     virtual void Form_DblClick() {}
 
     [[nodiscard]] FormContext &context() { return m_context; }
+
+    struct GeometryKeys
+    {
+        SettingKey left;
+        SettingKey top;
+        SettingKey width;
+        SettingKey height;
+    };
+    // Reads left, top, width and height in that order and applies each.
+    void restoreGeometry(const GeometryKeys &keys);
+    // Saves the left and top edges; returns "KEY: reason" for each refusal.
+    [[nodiscard]] QStringList savePosition(SettingKey left, SettingKey top);
     // Puts a control at a design position, in twips of the client area.
     void place(QWidget *control, int left, int top, int width, int height) const;
     [[nodiscard]] int pixels(double twips) const;

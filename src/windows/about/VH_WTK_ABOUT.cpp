@@ -114,28 +114,16 @@ void VH_WTK_ABOUT::createControls(QWidget *surface)
 void VH_WTK_ABOUT::Form_Load()
 {
     Settings &settings = context().settings;
-    setLeft(settings.readPosition(SettingKey::ABOUT_Left));
-    setTop(settings.readPosition(SettingKey::ABOUT_Top));
-    setWidth(settings.readPosition(SettingKey::ABOUT_Width));
-    setHeight(settings.readPosition(SettingKey::ABOUT_Height));
+    restoreGeometry({SettingKey::ABOUT_Left, SettingKey::ABOUT_Top, SettingKey::ABOUT_Width,
+                     SettingKey::ABOUT_Height});
     alwaysOnTopTickbox()->setValue(settings.readFlag(SettingKey::AlwaysOnTop_TICKBOX));
     autoStartTickbox()->setValue(settings.readFlag(SettingKey::AUTOSTART_TICKBOX));
 }
 
 void VH_WTK_ABOUT::Form_Unload()
 {
-    savePosition();
-}
-
-void VH_WTK_ABOUT::savePosition()
-{
-    Settings &settings = context().settings;
-    QStringList refused;
-    if (const auto reason = settings.savePosition(SettingKey::ABOUT_Left, float(left())))
-        refused << QStringLiteral("ABOUT_Left: %1").arg(*reason);
-    if (const auto reason = settings.savePosition(SettingKey::ABOUT_Top, float(top())))
-        refused << QStringLiteral("ABOUT_Top: %1").arg(*reason);
-    context().failures.settingsNotSaved(refused);
+    context().failures.settingsNotSaved(
+        savePosition(SettingKey::ABOUT_Left, SettingKey::ABOUT_Top));
 }
 
 void VH_WTK_ABOUT::saveFlag(const TickBox *tickbox, SettingKey key)
@@ -146,7 +134,8 @@ void VH_WTK_ABOUT::saveFlag(const TickBox *tickbox, SettingKey key)
 
 void VH_WTK_ABOUT::OK_BUTTON_Click()
 {
-    savePosition();
+    context().failures.settingsNotSaved(
+        savePosition(SettingKey::ABOUT_Left, SettingKey::ABOUT_Top));
     unload();
 }
 

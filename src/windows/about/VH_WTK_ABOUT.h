@@ -38,7 +38,6 @@ protected:
     void Form_Unload() override;
 
 private:
-    void savePosition();
     void saveFlag(const TickBox *tickbox, SettingKey key);
 
     VH_WTK_MAIN &m_main;

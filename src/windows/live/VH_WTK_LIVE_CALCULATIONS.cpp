@@ -360,11 +360,8 @@ void VH_WTK_LIVE_CALCULATIONS::createControls(QWidget *surface)
 
 void VH_WTK_LIVE_CALCULATIONS::Form_Load()
 {
-    Settings &settings = context().settings;
-    setLeft(settings.readPosition(SettingKey::LIVE_CALCS_Left));
-    setTop(settings.readPosition(SettingKey::LIVE_CALCS_Top));
-    setWidth(settings.readPosition(SettingKey::LIVE_CALCS_Width));
-    setHeight(settings.readPosition(SettingKey::LIVE_CALCS_Height));
+    restoreGeometry({SettingKey::LIVE_CALCS_Left, SettingKey::LIVE_CALCS_Top,
+                     SettingKey::LIVE_CALCS_Width, SettingKey::LIVE_CALCS_Height});
 
     display()->setText(QString());
 
@@ -390,13 +387,8 @@ void VH_WTK_LIVE_CALCULATIONS::Form_Unload()
 
 void VH_WTK_LIVE_CALCULATIONS::savePosition()
 {
-    Settings &settings = context().settings;
-    QStringList refused;
-    if (const auto reason = settings.savePosition(SettingKey::LIVE_CALCS_Left, float(left())))
-        refused << QStringLiteral("LIVE_CALCS_Left: %1").arg(*reason);
-    if (const auto reason = settings.savePosition(SettingKey::LIVE_CALCS_Top, float(top())))
-        refused << QStringLiteral("LIVE_CALCS_Top: %1").arg(*reason);
-    context().failures.settingsNotSaved(refused);
+    context().failures.settingsNotSaved(
+        Form::savePosition(SettingKey::LIVE_CALCS_Left, SettingKey::LIVE_CALCS_Top));
 }
 
 void VH_WTK_LIVE_CALCULATIONS::OK_BUTTON_Click()

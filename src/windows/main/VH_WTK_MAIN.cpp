@@ -232,10 +232,8 @@ void VH_WTK_MAIN::createTimers()
 void VH_WTK_MAIN::Form_Load()
 {
     Settings &settings = context().settings;
-    setLeft(settings.readPosition(SettingKey::MAIN_Left));
-    setTop(settings.readPosition(SettingKey::MAIN_Top));
-    setWidth(settings.readPosition(SettingKey::MAIN_Width));
-    setHeight(settings.readPosition(SettingKey::MAIN_Height));
+    restoreGeometry({SettingKey::MAIN_Left, SettingKey::MAIN_Top, SettingKey::MAIN_Width,
+                     SettingKey::MAIN_Height});
     control<CellFields>(QStringLiteral("cellFields"))->refreshVisibility();
     keepOnSomeScreen();
     alwaysOnTopTickbox()->setValue(settings.readFlag(SettingKey::AlwaysOnTop_TICKBOX));
@@ -280,19 +278,15 @@ void VH_WTK_MAIN::keepOnSomeScreen()
 void VH_WTK_MAIN::Form_Unload()
 {
     Settings &settings = context().settings;
-    QStringList refused;
-    const auto note = [&refused](SettingKey key, const std::optional<QString> &reason) {
-        if (reason)
-            refused << QStringLiteral("%1: %2").arg(settingName(key), *reason);
+    QStringList refused = savePosition(SettingKey::MAIN_Left, SettingKey::MAIN_Top);
+    const std::pair<SettingKey, const TickBox *> flags[] = {
+        {SettingKey::AlwaysOnTop_TICKBOX, alwaysOnTopTickbox()},
+        {SettingKey::AUTOSTART_TICKBOX, autoStartTickbox()},
     };
-    note(SettingKey::MAIN_Left,
-         settings.savePosition(SettingKey::MAIN_Left, static_cast<float>(left())));
-    note(SettingKey::MAIN_Top,
-         settings.savePosition(SettingKey::MAIN_Top, static_cast<float>(top())));
-    note(SettingKey::AlwaysOnTop_TICKBOX,
-         settings.saveFlag(SettingKey::AlwaysOnTop_TICKBOX, alwaysOnTopTickbox()->value()));
-    note(SettingKey::AUTOSTART_TICKBOX,
-         settings.saveFlag(SettingKey::AUTOSTART_TICKBOX, autoStartTickbox()->value()));
+    for (const auto &[key, tickbox] : flags) {
+        if (const auto reason = settings.saveFlag(key, tickbox->value()))
+            refused << settingName(key) + QStringLiteral(": ") + *reason;
+    }
     context().failures.settingsNotSaved(refused);
 }
 

@@ -1,34 +1,15 @@
-#include "../../engine/FixedTickSource.h"
-#include "FailureReporter.h"
 #include "FormTimer.h"
 #include "Label.h"
-#include "RecordingSettingsStore.h"
-#include "Settings.h"
 #include "TextField.h"
 #include "TickBox.h"
-#include "TimerService.h"
-#include "UptimeEngine.h"
-#include "VH_WTK_ABOUT.h"
-#include "VH_WTK_MAIN.h"
+#include "WindowTestBed.h"
 
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
-
-namespace {
-
-struct Expected
-{
-    int about;
-    QString stored;
-};
-
-} // namespace
-
-class TestAboutWindow : public QObject
+class TestAboutWindow : public QObject, public WindowTestBed
 {
     Q_OBJECT
 
@@ -53,47 +34,21 @@ private:
     void makeWindows();
     void loadAbout();
     void verifyInvariant(const char *box);
-
-    qint64 m_now = 0;
-    std::unique_ptr<RecordingSettingsStore> m_store;
-    std::unique_ptr<Settings> m_settings;
-    QStringList m_shown;
-    QList<int> m_exits;
-    std::unique_ptr<FailureReporter> m_failures;
-    std::unique_ptr<TimerService> m_timers;
-    FixedTickSource m_ticks;
-    std::unique_ptr<UptimeEngine> m_engine;
-    std::unique_ptr<VH_WTK_MAIN> m_main;
-    std::unique_ptr<VH_WTK_ABOUT> m_about;
 };
 
 void TestAboutWindow::init()
 {
-    m_now = 0;
-    m_shown.clear();
-    m_exits.clear();
-    m_store = std::make_unique<RecordingSettingsStore>();
-    m_settings = std::make_unique<Settings>(*m_store, [](const QString &) {});
-    m_failures = std::make_unique<FailureReporter>(
-        [this](const QString &, const QString &text) { m_shown << text; }, [](const QString &) {},
-        [this](int status) { m_exits << status; });
-    m_timers = std::make_unique<TimerService>([this] { return m_now; });
-    m_engine = std::make_unique<UptimeEngine>(m_ticks);
+    setUpBed();
 }
 
 void TestAboutWindow::cleanup()
 {
-    m_about.reset();
-    m_main.reset();
-    m_timers.reset();
+    tearDownBed();
 }
 
 void TestAboutWindow::makeWindows()
 {
-    const FormContext context{*m_settings, *m_timers, *m_failures};
-    m_main =
-        std::make_unique<VH_WTK_MAIN>(*m_engine, context, [this]() -> Form & { return *m_about; });
-    m_about = std::make_unique<VH_WTK_ABOUT>(*m_main, context, nullptr);
+    createWindows();
     m_main->load();
     m_main->show();
 }
@@ -328,9 +283,7 @@ void TestAboutWindow::everyClickKeepsOptionsInStep()
     if (box == "AUTOSTART_TICKBOX" && afterEachClick.last() == 0) {
         QTest::mouseClick(tickbox, Qt::LeftButton, {}, QPoint(6, tickbox->height() / 2));
         QCOMPARE(m_main->display()->text(), QStringLiteral("TIMERS DISABLED"));
-        m_ticks.now = 90061001;
-        m_now += 16;
-        m_timers->runDue();
+        tick(90061001);
         QCOMPARE(m_main->display()->text(), QStringLiteral("1D, 1H, 1M, 1S"));
     }
 }
@@ -343,9 +296,7 @@ void TestAboutWindow::storedAutoStartOffStopsRestartedTimers()
     // As the live calculations window's button does: timers on, flags untouched.
     m_main->startUptimeTimers();
     m_main->showRunningLook();
-    m_ticks.now = 3000;
-    m_now += 16;
-    m_timers->runDue();
+    tick(3000);
     QCOMPARE(m_main->display()->text(), QStringLiteral("0D, 0H, 0M, 3S"));
 
     loadAbout();

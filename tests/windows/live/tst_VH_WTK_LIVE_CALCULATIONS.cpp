@@ -1,25 +1,15 @@
-#include "../../engine/FixedTickSource.h"
-#include "FailureReporter.h"
 #include "FormTimer.h"
 #include "MultiLineField.h"
-#include "RecordingSettingsStore.h"
-#include "Settings.h"
 #include "TextField.h"
 #include "TickBox.h"
-#include "TimerService.h"
-#include "UptimeEngine.h"
-#include "VH_WTK_ABOUT.h"
-#include "VH_WTK_LIVE_CALCULATIONS.h"
-#include "VH_WTK_MAIN.h"
+#include "WindowTestBed.h"
 
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
-
-class TestLiveCalculations : public QObject
+class TestLiveCalculations : public QObject, public WindowTestBed
 {
     Q_OBJECT
 
@@ -55,52 +45,26 @@ protected:
 private:
     void makeWindows(const QString &autoStart = QStringLiteral("1"));
     void openLive();
-    void tick(std::uint64_t t);
     void watchSequence();
 
-    qint64 m_now = 0;
-    std::unique_ptr<RecordingSettingsStore> m_store;
-    std::unique_ptr<Settings> m_settings;
-    std::unique_ptr<FailureReporter> m_failures;
-    std::unique_ptr<TimerService> m_timers;
-    FixedTickSource m_ticks;
-    std::unique_ptr<UptimeEngine> m_engine;
-    std::unique_ptr<VH_WTK_MAIN> m_main;
-    std::unique_ptr<VH_WTK_ABOUT> m_about;
-    std::unique_ptr<VH_WTK_LIVE_CALCULATIONS> m_live;
     QStringList m_log;
 };
 
 void TestLiveCalculations::init()
 {
-    m_now = 0;
+    setUpBed();
     m_log.clear();
-    m_store = std::make_unique<RecordingSettingsStore>();
-    m_settings = std::make_unique<Settings>(*m_store, [](const QString &) {});
-    m_failures = std::make_unique<FailureReporter>([](const QString &, const QString &) {},
-                                                   [](const QString &) {}, [](int) {});
-    m_timers = std::make_unique<TimerService>([this] { return m_now; });
-    m_ticks.now = 0;
-    m_engine = std::make_unique<UptimeEngine>(m_ticks);
 }
 
 void TestLiveCalculations::cleanup()
 {
-    m_live.reset();
-    m_about.reset();
-    m_main.reset();
-    m_timers.reset();
+    tearDownBed();
 }
 
 void TestLiveCalculations::makeWindows(const QString &autoStart)
 {
     m_store->stored.insert("AUTOSTART_TICKBOX", autoStart);
-    const FormContext context{*m_settings, *m_timers, *m_failures};
-    m_main =
-        std::make_unique<VH_WTK_MAIN>(*m_engine, context, [this]() -> Form & { return *m_about; });
-    m_about =
-        std::make_unique<VH_WTK_ABOUT>(*m_main, context, [this]() -> Form & { return *m_live; });
-    m_live = std::make_unique<VH_WTK_LIVE_CALCULATIONS>(*m_main, *m_about, context);
+    createWindows();
     m_main->load();
     m_main->show();
     m_about->load(m_main.get());
@@ -113,13 +77,6 @@ void TestLiveCalculations::openLive()
     m_live->load(m_about.get());
     m_live->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_live->surface()));
-}
-
-void TestLiveCalculations::tick(std::uint64_t t)
-{
-    m_ticks.now = t;
-    m_now += TimerService::minimumPeriod;
-    m_timers->runDue();
 }
 
 void TestLiveCalculations::layout()

@@ -1,19 +1,10 @@
-#include "../../engine/FixedTickSource.h"
-#include "FailureReporter.h"
 #include "FormTimer.h"
-#include "RecordingSettingsStore.h"
-#include "RecordingZOrder.h"
-#include "Settings.h"
 #include "TickBox.h"
-#include "TimerService.h"
-#include "UptimeEngine.h"
-#include "VH_WTK_MAIN.h"
+#include "WindowTestBed.h"
 
 #include <QTest>
 
-#include <memory>
-
-class TestAlwaysOnTopKeeper : public QObject
+class TestAlwaysOnTopKeeper : public QObject, public WindowTestBed
 {
     Q_OBJECT
 
@@ -38,44 +29,24 @@ private:
     // Advances the clock frame by frame; returns when the keeper ticked.
     QList<int> runUntil(qint64 end);
     void toggleOption();
-
-    qint64 m_now = 0;
-    std::unique_ptr<RecordingSettingsStore> m_store;
-    std::unique_ptr<Settings> m_settings;
-    std::unique_ptr<FailureReporter> m_failures;
-    std::unique_ptr<TimerService> m_timers;
-    FixedTickSource m_ticks;
-    std::unique_ptr<UptimeEngine> m_engine;
-    std::unique_ptr<VH_WTK_MAIN> m_main;
-    RecordingZOrder *m_zOrder = nullptr;
 };
 
 void TestAlwaysOnTopKeeper::init()
 {
-    m_now = 0;
-    m_store = std::make_unique<RecordingSettingsStore>();
-    m_settings = std::make_unique<Settings>(*m_store, [](const QString &) {});
-    m_failures = std::make_unique<FailureReporter>([](const QString &, const QString &) {},
-                                                   [](const QString &) {}, [](int) {});
-    m_timers = std::make_unique<TimerService>([this] { return m_now; });
+    setUpBed();
     m_ticks.now = 90061001;
-    m_engine = std::make_unique<UptimeEngine>(m_ticks);
 }
 
 void TestAlwaysOnTopKeeper::cleanup()
 {
-    m_main.reset();
-    m_timers.reset();
+    tearDownBed();
 }
 
 void TestAlwaysOnTopKeeper::makeWindow(const QString &storedOption)
 {
     if (!storedOption.isEmpty())
         m_store->stored.insert("AlwaysOnTop_TICKBOX", storedOption);
-    auto zOrder = std::make_unique<RecordingZOrder>();
-    m_zOrder = zOrder.get();
-    m_main = std::make_unique<VH_WTK_MAIN>(
-        *m_engine, FormContext{*m_settings, *m_timers, *m_failures}, nullptr, std::move(zOrder));
+    createWindows();
     m_main->load();
     m_zOrder->names = {
         {handle("main"), "main"}, {other, "other"}, {another, "another"}, {0, "none"}};

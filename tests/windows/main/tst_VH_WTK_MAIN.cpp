@@ -1,14 +1,9 @@
 #include "../../engine/EnginePass.h"
 #include "CellNames.h"
-#include "FailureReporter.h"
 #include "FormTimer.h"
-#include "RecordingSettingsStore.h"
-#include "RecordingZOrder.h"
-#include "Settings.h"
 #include "TextField.h"
 #include "TickBox.h"
-#include "TimerService.h"
-#include "VH_WTK_MAIN.h"
+#include "WindowTestBed.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -37,7 +32,7 @@ protected:
 
 } // namespace
 
-class TestMainWindow : public QObject
+class TestMainWindow : public QObject, public WindowTestBed
 {
     Q_OBJECT
 
@@ -66,54 +61,24 @@ private:
     void makeWindow();
     QPoint strip(QWidget *control) const;
 
-    qint64 m_now = 0;
-    std::unique_ptr<RecordingSettingsStore> m_store;
-    std::unique_ptr<Settings> m_settings;
-    QStringList m_warnings;
-    QStringList m_printed;
-    QStringList m_shown;
-    QList<int> m_exits;
-    std::unique_ptr<FailureReporter> m_failures;
-    std::unique_ptr<TimerService> m_timers;
-    FixedTickSource m_ticks;
-    std::unique_ptr<UptimeEngine> m_engine;
-    std::unique_ptr<StubAbout> m_about;
-    std::unique_ptr<VH_WTK_MAIN> m_main;
+    std::unique_ptr<StubAbout> m_stubAbout;
 };
 
 void TestMainWindow::init()
 {
-    m_now = 0;
-    m_warnings.clear();
-    m_printed.clear();
-    m_shown.clear();
-    m_exits.clear();
-    m_store = std::make_unique<RecordingSettingsStore>();
-    m_settings =
-        std::make_unique<Settings>(*m_store, [this](const QString &line) { m_warnings << line; });
-    m_failures = std::make_unique<FailureReporter>(
-        [this](const QString &, const QString &text) { m_shown << text; },
-        [this](const QString &line) { m_printed << line; },
-        [this](int status) { m_exits << status; });
-    m_timers = std::make_unique<TimerService>([this] { return m_now; });
-    m_ticks.now = 0;
-    m_engine = std::make_unique<UptimeEngine>(m_ticks);
+    setUpBed();
 }
 
 void TestMainWindow::cleanup()
 {
-    m_main.reset();
-    m_about.reset();
-    m_timers.reset();
+    tearDownBed();
+    m_stubAbout.reset();
 }
 
 void TestMainWindow::makeWindow()
 {
-    const FormContext context{*m_settings, *m_timers, *m_failures};
-    m_about = std::make_unique<StubAbout>(context);
-    m_main = std::make_unique<VH_WTK_MAIN>(
-        *m_engine, context, [this]() -> Form & { return *m_about; },
-        std::make_unique<RecordingZOrder>());
+    m_stubAbout = std::make_unique<StubAbout>(context());
+    createWindows(m_stubAbout.get());
 }
 
 void TestMainWindow::stripShowsOnlyIconAndDisplay()
@@ -439,7 +404,7 @@ void TestMainWindow::doubleClickOpensModalAbout()
 {
     QFETCH(QString, target);
     // Real time here: the nested event loop must keep the timers firing.
-    m_timers = std::make_unique<TimerService>();
+    useRealTime();
     makeWindow();
     m_main->show();
     QWindow *window = m_main->surface()->windowHandle();
@@ -448,25 +413,25 @@ void TestMainWindow::doubleClickOpensModalAbout()
 
     bool checked = false;
     QTimer::singleShot(0, this, [&] {
-        QVERIFY(m_about->isLoaded());
-        QCOMPARE(QApplication::activeModalWidget(), m_about->surface());
-        QCOMPARE(m_about->surface()->parentWidget(), m_main->surface());
+        QVERIFY(m_stubAbout->isLoaded());
+        QCOMPARE(QApplication::activeModalWidget(), m_stubAbout->surface());
+        QCOMPARE(m_stubAbout->surface()->parentWidget(), m_main->surface());
         // Input to the main window is blocked while the About window is open.
         QTest::mouseDClick(window, Qt::LeftButton, {}, where);
-        QCOMPARE(m_about->loads, 1);
+        QCOMPARE(m_stubAbout->loads, 1);
         // Timers go on: the display follows the clock.
         m_ticks.now = 90061001;
         QTRY_COMPARE(m_main->display()->text(), QStringLiteral("1D, 1H, 1M, 1S"));
         m_ticks.now = 90062001;
         QTRY_COMPARE(m_main->display()->text(), QStringLiteral("1D, 1H, 1M, 2S"));
         checked = true;
-        m_about->surface()->close();
+        m_stubAbout->surface()->close();
     });
     QTest::mouseDClick(window, Qt::LeftButton, {}, where);
     // mouseDClick returns once the handler has: the About window is closed.
     QVERIFY(checked);
-    QVERIFY(!m_about->isLoaded());
-    QCOMPARE(m_about->loads, 1);
+    QVERIFY(!m_stubAbout->isLoaded());
+    QCOMPARE(m_stubAbout->loads, 1);
     QVERIFY(m_main->isLoaded());
 }
 
