@@ -1,27 +1,18 @@
 #!/usr/bin/env bash
 # The keeper on a bare X server, without a window manager to ask: the strip
-# says so once on standard error, stays shown and goes on running.
+# says so once on standard error, stays shown and goes on running. Runs under
+# with-xvfb.sh --no-window-manager.
 set -euo pipefail
 program="$1"
 
 work="$(mktemp -d)"
 cleanup() {
     [ -n "${program_pid:-}" ] && kill "$program_pid" 2>/dev/null || true
-    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-Xvfb -displayfd 9 -screen 0 1280x800x24 -nolisten tcp 9>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$(tr -d '\n' <"$work/display")"
-export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config"
+export XDG_CONFIG_HOME="$work/config"
 
 "$program" 2>"$work/stderr" &
 program_pid=$!
