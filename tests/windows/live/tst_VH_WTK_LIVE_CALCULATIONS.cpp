@@ -363,19 +363,20 @@ void TestLiveCalculations::startAndStopSequences()
 
 void TestLiveCalculations::okSavesPositionTwiceCloseBoxOnce_data()
 {
-    QTest::addColumn<bool>("viaOk");
+    QTest::addColumn<QString>("how");
     QTest::addColumn<QStringList>("writes");
 
-    QTest::newRow("OK") << true
-                        << QStringList{"LIVE_CALCS_Left=4500", "LIVE_CALCS_Top=-300",
-                                       "LIVE_CALCS_Left=4500", "LIVE_CALCS_Top=-300"};
-    QTest::newRow("close box") << false
+    const QStringList twice{"LIVE_CALCS_Left=4500", "LIVE_CALCS_Top=-300", "LIVE_CALCS_Left=4500",
+                            "LIVE_CALCS_Top=-300"};
+    QTest::newRow("OK") << "OK" << twice;
+    QTest::newRow("Escape works as OK") << "Escape" << twice;
+    QTest::newRow("close box") << "close"
                                << QStringList{"LIVE_CALCS_Left=4500", "LIVE_CALCS_Top=-300"};
 }
 
 void TestLiveCalculations::okSavesPositionTwiceCloseBoxOnce()
 {
-    QFETCH(bool, viaOk);
+    QFETCH(QString, how);
     QFETCH(QStringList, writes);
     makeWindows();
     m_store->stored.insert("LIVE_CALCS_Left", "4500");
@@ -385,9 +386,15 @@ void TestLiveCalculations::okSavesPositionTwiceCloseBoxOnce()
         QCOMPARE(QApplication::activeModalWidget(), m_live->surface());
         QCOMPARE(m_live->surface()->parentWidget(), m_about->surface());
         m_store->log.clear();
-        if (viaOk)
+        if (how == "OK")
             m_live->control<QPushButton>("OK_BUTTON")->click();
-        else
+        else if (how == "Escape") {
+            QApplication::setActiveWindow(m_live->surface());
+            if (QTest::qWaitForWindowActive(m_live->surface()))
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            if (m_live->isLoaded()) // never leave the test waiting on the window
+                m_live->surface()->close();
+        } else
             m_live->surface()->close();
         closed = true;
     });
