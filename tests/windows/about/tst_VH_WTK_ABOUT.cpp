@@ -2,6 +2,7 @@
 #include "Label.h"
 #include "TextField.h"
 #include "TickBox.h"
+#include "VH_WTK_LIVE_CALCULATIONS.h"
 #include "WindowTestBed.h"
 
 #include <QApplication>
@@ -293,12 +294,16 @@ void TestAboutWindow::storedAutoStartOffStopsRestartedTimers()
     m_store->stored.insert("AUTOSTART_TICKBOX", "0");
     makeWindows();
     QCOMPARE(m_main->display()->text(), QStringLiteral("TIMERS DISABLED"));
-    // As the live calculations window's button does: timers on, flags untouched.
-    m_main->startUptimeTimers();
-    m_main->showRunningLook();
+    // The live calculations window's button starts the timers and leaves the
+    // option alone; the About window stays open meanwhile.
+    loadAbout();
+    m_live->load(m_about.get());
+    m_live->timerButton()->click();
+    m_live->unload();
     tick(3000);
     QCOMPARE(m_main->display()->text(), QStringLiteral("0D, 0H, 0M, 3S"));
 
+    m_about->unload();
     loadAbout();
     for (const QString &name : VH_WTK_MAIN::uptimeTimerNames())
         QVERIFY(!m_main->timer(name)->isEnabled());
