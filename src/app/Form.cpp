@@ -28,10 +28,7 @@ Form::Form(Design design, FormContext context, QObject *parent)
     , m_context(context)
 {
     setObjectName(m_design.name);
-    m_width =
-        m_design.clientTwips.width() + m_design.frameTwips.left() + m_design.frameTwips.right();
-    m_height =
-        m_design.clientTwips.height() + m_design.frameTwips.top() + m_design.frameTwips.bottom();
+    useDesignSize();
 }
 
 Form::~Form()
@@ -59,11 +56,7 @@ void Form::load(Form *owner)
     m_placed = QPoint(m_surface->x(), m_surface->y());
     m_placedTwips = QPointF(Twips::fromPixels(m_placed.x(), m_surface->screen()),
                             Twips::fromPixels(m_placed.y(), m_surface->screen()));
-    m_width =
-        m_design.clientTwips.width() + m_design.frameTwips.left() + m_design.frameTwips.right();
-    m_height =
-        m_design.clientTwips.height() + m_design.frameTwips.top() + m_design.frameTwips.bottom();
-    applyClientSize();
+    useDesignSize();
 
     createControls(m_surface);
     m_context.failures.run("Form_Load", [this] { Form_Load(); });
@@ -171,6 +164,14 @@ void Form::setHeight(double twips)
     applyClientSize();
 }
 
+void Form::useDesignSize()
+{
+    const QMargins &frame = m_design.frameTwips;
+    m_width = m_design.clientTwips.width() + frame.left() + frame.right();
+    m_height = m_design.clientTwips.height() + frame.top() + frame.bottom();
+    applyClientSize();
+}
+
 void Form::applyClientSize()
 {
     if (!m_surface)
@@ -215,6 +216,23 @@ void Form::restoreGeometry(const GeometryKeys &keys)
     setTop(settings.readPosition(keys.top));
     setWidth(settings.readPosition(keys.width));
     setHeight(settings.readPosition(keys.height));
+}
+
+void Form::chainTabOrder(const std::map<int, QWidget *> &controlsByPlace)
+{
+    QWidget *previous = nullptr;
+    for (const auto &[place, control] : controlsByPlace) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+QStringList Form::saveFlag(SettingKey key, int state)
+{
+    if (const auto reason = m_context.settings.saveFlag(key, state))
+        return {settingName(key) + QStringLiteral(": ") + *reason};
+    return {};
 }
 
 QStringList Form::savePosition(SettingKey leftKey, SettingKey topKey)

@@ -10,6 +10,8 @@
 #include <QSize>
 #include <QWidget>
 
+#include <map>
+
 class FormSurface;
 class FormTimer;
 class QEventLoop;
@@ -92,6 +94,9 @@ protected:
     void restoreGeometry(const GeometryKeys &keys);
     // Saves the left and top edges; returns "KEY: reason" for each refusal.
     [[nodiscard]] QStringList savePosition(SettingKey left, SettingKey top);
+    [[nodiscard]] QStringList saveFlag(SettingKey key, int state);
+    // Links the controls into the keyboard's tab order by their places.
+    static void chainTabOrder(const std::map<int, QWidget *> &controlsByPlace);
     // Puts a control at a design position, in twips of the client area.
     void place(QWidget *control, int left, int top, int width, int height) const;
     [[nodiscard]] int pixels(double twips) const;
@@ -100,6 +105,7 @@ protected:
 private:
     friend class FormSurface;
     void surfaceDoubleClicked();
+    void useDesignSize();
     void applyClientSize();
 
     Design m_design;

@@ -19,10 +19,3 @@ QString MultiLineField::text() const
 {
     return toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
-
-void MultiLineField::setBackground(const QColor &colour)
-{
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Base, colour);
-    setPalette(palette);
-}

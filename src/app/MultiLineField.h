@@ -13,5 +13,4 @@ public:
 
     void setText(const QString &text);
     [[nodiscard]] QString text() const;
-    void setBackground(const QColor &colour);
 };

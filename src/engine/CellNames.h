@@ -86,4 +86,14 @@ inline constexpr std::array<std::string_view, 21> workingCells{
     SECONDS_DIFFERENCE_ROUNDED_TB,
 };
 
+// The text a cell shows before the engine first writes it.
+constexpr std::string_view designText(std::string_view cell)
+{
+    for (const auto &constant : constantCells) {
+        if (constant.name == cell)
+            return constant.text;
+    }
+    return cell;
+}
+
 } // namespace CellNames

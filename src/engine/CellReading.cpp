@@ -111,6 +111,11 @@ double parseNumber(std::string_view number)
 
 double lenient(std::string_view text)
 {
+    // The engine's own texts never hold blanks: read them in place.
+    if (text.find_first_of(" \t\n") == std::string_view::npos) {
+        const std::size_t length = numberLength(text);
+        return length == 0 ? 0.0 : parseNumber(text.substr(0, length));
+    }
     std::string compact;
     compact.reserve(text.size());
     for (const char c : text) {

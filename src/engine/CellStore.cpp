@@ -9,7 +9,7 @@ CellStore::CellStore()
     for (const auto &cell : CellNames::constantCells)
         m_texts.emplace(cell.name, cell.text);
     for (const auto name : CellNames::workingCells)
-        m_texts.emplace(name, name);
+        m_texts.emplace(name, CellNames::designText(name));
 }
 
 const std::string &CellStore::text(std::string_view name) const

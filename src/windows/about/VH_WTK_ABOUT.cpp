@@ -1,5 +1,6 @@
 #include "VH_WTK_ABOUT.h"
 
+#include "DisplayStyle.h"
 #include "FailureReporter.h"
 #include "FormTimer.h"
 #include "Label.h"
@@ -122,20 +123,23 @@ void VH_WTK_ABOUT::Form_Load()
 
 void VH_WTK_ABOUT::Form_Unload()
 {
-    context().failures.settingsNotSaved(
-        savePosition(SettingKey::ABOUT_Left, SettingKey::ABOUT_Top));
+    rememberPosition();
 }
 
-void VH_WTK_ABOUT::saveFlag(const TickBox *tickbox, SettingKey key)
+void VH_WTK_ABOUT::saveOption(SettingKey key, const TickBox *tickbox)
 {
-    if (const auto reason = context().settings.saveFlag(key, tickbox->value()))
-        context().failures.settingsNotSaved({settingName(key) + QStringLiteral(": ") + *reason});
+    context().failures.settingsNotSaved(saveFlag(key, tickbox->value()));
+}
+
+void VH_WTK_ABOUT::rememberPosition()
+{
+    context().failures.settingsNotSaved(
+        savePosition(SettingKey::ABOUT_Left, SettingKey::ABOUT_Top));
 }
 
 void VH_WTK_ABOUT::OK_BUTTON_Click()
 {
-    context().failures.settingsNotSaved(
-        savePosition(SettingKey::ABOUT_Left, SettingKey::ABOUT_Top));
+    rememberPosition();
     unload();
 }
 
@@ -152,36 +156,23 @@ void VH_WTK_ABOUT::LIVE_CALCULATIONS_BUTTON_Click()
 
 void VH_WTK_ABOUT::AlwaysOnTop_TICKBOX_Click()
 {
-    FormTimer *keeper = m_main.timer(QStringLiteral("AlwaysOnTopTimer"));
-    if (alwaysOnTopTickbox()->value() == 1) {
-        keeper->setEnabled(true);
-        m_main.alwaysOnTopTickbox()->setValue(1);
-    } else {
-        keeper->setEnabled(false);
-        m_main.alwaysOnTopTickbox()->setValue(0);
-    }
-    saveFlag(alwaysOnTopTickbox(), SettingKey::AlwaysOnTop_TICKBOX);
+    const bool on = alwaysOnTopTickbox()->value() == 1;
+    m_main.timer(QStringLiteral("AlwaysOnTopTimer"))->setEnabled(on);
+    m_main.alwaysOnTopTickbox()->setValue(on ? 1 : 0);
+    saveOption(SettingKey::AlwaysOnTop_TICKBOX, alwaysOnTopTickbox());
 }
 
 void VH_WTK_ABOUT::AUTOSTART_TICKBOX_Click()
 {
+    const bool on = autoStartTickbox()->value() == 1;
     const QStringList &timers = VH_WTK_MAIN::uptimeTimerNames();
-    const QStringList breakdown = timers.mid(0, 5);
-    const QString &display = timers.last();
-    if (autoStartTickbox()->value() == 1) {
-        m_main.autoStartTickbox()->setValue(1);
-        for (const QString &name : breakdown)
-            m_main.timer(name)->setEnabled(true);
-        m_main.display()->setBackground(QColor(0, 0, 0));
-        m_main.timer(display)->setEnabled(true);
-        saveFlag(autoStartTickbox(), SettingKey::AUTOSTART_TICKBOX);
-    } else {
-        m_main.autoStartTickbox()->setValue(0);
-        for (const QString &name : breakdown)
-            m_main.timer(name)->setEnabled(false);
-        m_main.display()->setBackground(QColor(255, 0, 0));
-        m_main.timer(display)->setEnabled(false);
-        saveFlag(autoStartTickbox(), SettingKey::AUTOSTART_TICKBOX);
-        m_main.display()->setTextIfDifferent(QStringLiteral("TIMERS DISABLED"));
-    }
+    m_main.autoStartTickbox()->setValue(on ? 1 : 0);
+    for (const QString &name : timers.mid(0, 5))
+        m_main.timer(name)->setEnabled(on);
+    m_main.display()->setBackground(on ? DisplayStyle::running : DisplayStyle::stopped);
+    m_main.timer(timers.last())->setEnabled(on);
+    saveOption(SettingKey::AUTOSTART_TICKBOX, autoStartTickbox());
+    // Turned on, the line replaces this text at the display timer's next tick.
+    if (!on)
+        m_main.display()->setTextIfDifferent(DisplayStyle::stoppedText);
 }

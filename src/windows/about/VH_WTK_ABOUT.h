@@ -38,7 +38,8 @@ protected:
     void Form_Unload() override;
 
 private:
-    void saveFlag(const TickBox *tickbox, SettingKey key);
+    void saveOption(SettingKey key, const TickBox *tickbox);
+    void rememberPosition();
 
     VH_WTK_MAIN &m_main;
     std::function<Form &()> m_live;

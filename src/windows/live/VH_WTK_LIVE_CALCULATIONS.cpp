@@ -2,6 +2,7 @@
 
 #include "CellNames.h"
 #include "CellStore.h"
+#include "DisplayStyle.h"
 #include "FailureReporter.h"
 #include "FormTimer.h"
 #include "Label.h"
@@ -186,20 +187,6 @@ constexpr std::array<std::string_view, 21> mirroredCells{
     CellNames::SECONDS_DIFFERENCE_ROUNDED_TB,
 };
 
-QString designText(std::string_view cell)
-{
-    for (const auto &constant : CellNames::constantCells) {
-        if (constant.name == cell)
-            return QString::fromLatin1(constant.text.data(), constant.text.size());
-    }
-    return QString::fromLatin1(cell.data(), cell.size());
-}
-
-QFont sansSerif(double points)
-{
-    return ProgramFont::sansSerif(points, true);
-}
-
 void setBackground(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
@@ -215,27 +202,18 @@ void applyLook(QWidget *control, Look look)
     case Look::Plain:
         break;
     case Look::Bold:
-        control->setFont(sansSerif(8.25));
+        control->setFont(ProgramFont::sansSerif(8.25, true));
         break;
     case Look::BoldCentred:
-        control->setFont(sansSerif(12));
+        control->setFont(ProgramFont::sansSerif(12, true));
         label->setAlignment(Qt::AlignCenter);
         break;
     case Look::Title:
         TitleStyle::apply(label);
         break;
-    case Look::Display: {
-        auto *field = static_cast<TextField *>(control);
-        field->setBackground(QColor(0, 0, 0));
-        field->setForeground(QColor(0, 255, 0));
-        QFont font(QStringLiteral("Arial"));
-        font.setPointSizeF(12);
-        font.setBold(true);
-        field->setFont(font);
-        field->setAlignment(Qt::AlignCenter);
-        field->setReadOnly(true);
+    case Look::Display:
+        DisplayStyle::apply(static_cast<TextField *>(control), 12);
         break;
-    }
     case Look::PaleYellow:
         setBackground(control, QColor(255, 255, 192));
         break;
@@ -248,16 +226,16 @@ void applyLook(QWidget *control, Look look)
         break;
     case Look::PaleCyan:
         setBackground(control, QColor(192, 255, 255));
-        control->setFont(sansSerif(8.25));
+        control->setFont(ProgramFont::sansSerif(8.25, true));
         break;
     case Look::Yellow:
         setBackground(control, QColor(255, 255, 0));
-        control->setFont(sansSerif(8.25));
+        control->setFont(ProgramFont::sansSerif(8.25, true));
         break;
     case Look::LightGreen:
     case Look::LightGreenCentred:
         setBackground(control, QColor(128, 255, 128));
-        control->setFont(sansSerif(8.25));
+        control->setFont(ProgramFont::sansSerif(8.25, true));
         label->setWordWrap(true);
         if (look == Look::LightGreenCentred)
             label->setAlignment(Qt::AlignCenter);
@@ -283,7 +261,7 @@ VH_WTK_LIVE_CALCULATIONS::VH_WTK_LIVE_CALCULATIONS(VH_WTK_MAIN &main, VH_WTK_ABO
 
 TextField *VH_WTK_LIVE_CALCULATIONS::display() const
 {
-    return control<TextField>(displayName);
+    return m_display;
 }
 
 QPushButton *VH_WTK_LIVE_CALCULATIONS::timerButton() const
@@ -304,8 +282,10 @@ void VH_WTK_LIVE_CALCULATIONS::createControls(QWidget *surface)
             break;
         case Kind::Text: {
             auto *field = new TextField(surface);
-            field->setText(name == displayName ? QStringLiteral("00000X, 00X, 00X, 000X,")
-                                               : designText(design.name));
+            field->setText(name == displayName
+                               ? QStringLiteral("00000X, 00X, 00X, 000X,")
+                               : QString::fromLatin1(CellNames::designText(design.name).data(),
+                                                     CellNames::designText(design.name).size()));
             control = field;
             break;
         }
@@ -332,12 +312,8 @@ void VH_WTK_LIVE_CALCULATIONS::createControls(QWidget *surface)
             tabOrder.emplace(design.tab, control);
     }
 
-    QWidget *previous = nullptr;
-    for (const auto &[tab, control] : tabOrder) {
-        if (previous)
-            QWidget::setTabOrder(previous, control);
-        previous = control;
-    }
+    chainTabOrder(tabOrder);
+    m_display = control<TextField>(displayName);
     auto *ok = control<QPushButton>(QStringLiteral("OK_BUTTON"));
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this,
@@ -371,56 +347,45 @@ void VH_WTK_LIVE_CALCULATIONS::Form_Load()
 
     // The caption says what the next press does, judged by the option alone;
     // the timers themselves may have been switched by an earlier press.
-    if (m_about.autoStartTickbox()->value() == 1) {
-        timerButton()->setText(stopTimers);
-        display()->setBackground(QColor(0, 0, 0));
-    } else {
-        timerButton()->setText(startTimers);
-        display()->setBackground(QColor(255, 0, 0));
-    }
+    const bool running = m_about.autoStartTickbox()->value() == 1;
+    timerButton()->setText(running ? stopTimers : startTimers);
+    display()->setBackground(running ? DisplayStyle::running : DisplayStyle::stopped);
 }
 
 void VH_WTK_LIVE_CALCULATIONS::Form_Unload()
 {
-    savePosition();
+    rememberPosition();
 }
 
-void VH_WTK_LIVE_CALCULATIONS::savePosition()
+void VH_WTK_LIVE_CALCULATIONS::rememberPosition()
 {
     context().failures.settingsNotSaved(
-        Form::savePosition(SettingKey::LIVE_CALCS_Left, SettingKey::LIVE_CALCS_Top));
+        savePosition(SettingKey::LIVE_CALCS_Left, SettingKey::LIVE_CALCS_Top));
 }
 
 void VH_WTK_LIVE_CALCULATIONS::OK_BUTTON_Click()
 {
-    savePosition();
+    rememberPosition();
     unload();
 }
 
 void VH_WTK_LIVE_CALCULATIONS::TIMER_BUTTON_Click()
 {
+    // The caption alone decides, whatever the timers are doing.
+    const bool start = timerButton()->text() == startTimers;
     const QStringList &uptime = VH_WTK_MAIN::uptimeTimerNames();
-    FormTimer *mirror = timer(QStringLiteral("TEXTBOX_UPDATE_TIMER"));
-    TextField *mainDisplay = m_main.display();
-    if (timerButton()->text() == startTimers) {
-        timerButton()->setText(stopTimers);
-        for (const QString &name : uptime.mid(0, 5))
-            m_main.timer(name)->setEnabled(true);
-        mirror->setEnabled(true);
-        mainDisplay->setBackground(QColor(0, 0, 0));
-        display()->setBackground(QColor(0, 0, 0));
-        m_main.timer(uptime.last())->setEnabled(true);
-    } else {
-        timerButton()->setText(startTimers);
-        for (const QString &name : uptime.mid(0, 5))
-            m_main.timer(name)->setEnabled(false);
-        mirror->setEnabled(false);
-        mainDisplay->setBackground(QColor(255, 0, 0));
-        display()->setBackground(QColor(255, 0, 0));
-        display()->setTextIfDifferent(QStringLiteral("TIMERS DISABLED"));
-        mainDisplay->setTextIfDifferent(QStringLiteral("TIMERS DISABLED"));
-        m_main.timer(uptime.last())->setEnabled(false);
+    const QColor &look = start ? DisplayStyle::running : DisplayStyle::stopped;
+    timerButton()->setText(start ? stopTimers : startTimers);
+    for (const QString &name : uptime.mid(0, 5))
+        m_main.timer(name)->setEnabled(start);
+    timer(QStringLiteral("TEXTBOX_UPDATE_TIMER"))->setEnabled(start);
+    m_main.display()->setBackground(look);
+    display()->setBackground(look);
+    if (!start) {
+        display()->setTextIfDifferent(DisplayStyle::stoppedText);
+        m_main.display()->setTextIfDifferent(DisplayStyle::stoppedText);
     }
+    m_main.timer(uptime.last())->setEnabled(start);
 }
 
 void VH_WTK_LIVE_CALCULATIONS::TEXTBOX_UPDATE_TIMER_Timer()

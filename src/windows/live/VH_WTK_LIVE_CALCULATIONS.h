@@ -2,6 +2,8 @@
 
 #include "Form.h"
 
+#include <QPointer>
+
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -38,10 +40,11 @@ protected:
     void Form_Unload() override;
 
 private:
-    void savePosition();
+    void rememberPosition();
 
     VH_WTK_MAIN &m_main;
     VH_WTK_ABOUT &m_about;
     // The mirrored fields in copying order; valid while the window is loaded.
     std::vector<std::pair<std::string_view, TextField *>> m_mirror;
+    QPointer<TextField> m_display;
 };

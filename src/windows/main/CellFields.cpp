@@ -34,7 +34,6 @@ void CellFields::add(const std::string &name, TextField *field)
     field->installEventFilter(this);
     connect(field, &TextField::textEdited, this,
             [this, name](const QString &text) { m_store.setText(name, text.toStdString()); });
-    refreshVisibility();
 }
 
 TextField *CellFields::field(std::string_view name)
@@ -63,8 +62,6 @@ bool CellFields::eventFilter(QObject *watched, QEvent *event)
         static_cast<void>(field(watched->objectName().toStdString()));
     } else if (event->type() == QEvent::FocusOut && watched == m_focused) {
         m_focused = nullptr;
-    } else if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
-        refreshVisibility();
     }
     return QObject::eventFilter(watched, event);
 }

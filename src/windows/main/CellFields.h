@@ -25,7 +25,8 @@ public:
     void add(const std::string &name, TextField *field);
     // The field of a cell, up to date with the cell.
     [[nodiscard]] TextField *field(std::string_view name);
-    // After the window changes size: fields now in view catch up.
+    // Once the window has its size, and whenever it changes: fields now in
+    // view catch up. Until the first call every field counts as in view.
     void refreshVisibility();
 
 protected:

@@ -2,6 +2,7 @@
 
 #include "CellFields.h"
 #include "CellStore.h"
+#include "DisplayStyle.h"
 #include "FailureReporter.h"
 #include "FormTimer.h"
 #include "Label.h"
@@ -119,7 +120,7 @@ const QStringList &VH_WTK_MAIN::uptimeTimerNames()
 
 TextField *VH_WTK_MAIN::display() const
 {
-    return control<TextField>(displayName);
+    return m_display;
 }
 
 TickBox *VH_WTK_MAIN::alwaysOnTopTickbox() const
@@ -135,7 +136,7 @@ TickBox *VH_WTK_MAIN::autoStartTickbox() const
 void VH_WTK_MAIN::createControls(QWidget *surface)
 {
     auto *cellFields = new CellFields(m_engine.cells(), surface);
-    cellFields->setObjectName(QStringLiteral("cellFields"));
+    m_cellFields = cellFields;
     std::map<int, QWidget *> tabOrder;
     for (const ControlDesign &design : controlDesigns) {
         const QString name = QLatin1String(design.name);
@@ -156,14 +157,8 @@ void VH_WTK_MAIN::createControls(QWidget *surface)
             control = field;
             if (name == displayName) {
                 field->setText(QStringLiteral("00000X, 00X, 00X, 000X,"));
-                field->setBackground(QColor(0, 0, 0));
-                field->setForeground(QColor(0, 255, 0));
-                QFont font(QStringLiteral("Arial"));
-                font.setPointSizeF(9.75);
-                font.setBold(true);
-                field->setFont(font);
-                field->setAlignment(Qt::AlignCenter);
-                field->setReadOnly(true);
+                DisplayStyle::apply(field, 9.75);
+                m_display = field;
                 connect(field, &TextField::doubleClicked, this, [this] {
                     context().failures.run("VH_UPTIME_DISPLAY_TEXTBOX_DblClick",
                                            [this] { VH_UPTIME_DISPLAY_TEXTBOX_DblClick(); });
@@ -193,12 +188,7 @@ void VH_WTK_MAIN::createControls(QWidget *surface)
         new Line(QPoint(pixels(5160), pixels(720)), QPoint(pixels(5160), pixels(4800)), surface);
     line->setObjectName(QStringLiteral("Line1"));
 
-    QWidget *previous = nullptr;
-    for (const auto &[tab, control] : tabOrder) {
-        if (previous)
-            QWidget::setTabOrder(previous, control);
-        previous = control;
-    }
+    chainTabOrder(tabOrder);
 
     createTimers();
 }
@@ -234,7 +224,7 @@ void VH_WTK_MAIN::Form_Load()
     Settings &settings = context().settings;
     restoreGeometry({SettingKey::MAIN_Left, SettingKey::MAIN_Top, SettingKey::MAIN_Width,
                      SettingKey::MAIN_Height});
-    control<CellFields>(QStringLiteral("cellFields"))->refreshVisibility();
+    m_cellFields->refreshVisibility();
     keepOnSomeScreen();
     alwaysOnTopTickbox()->setValue(settings.readFlag(SettingKey::AlwaysOnTop_TICKBOX));
     autoStartTickbox()->setValue(settings.readFlag(SettingKey::AUTOSTART_TICKBOX));
@@ -247,19 +237,17 @@ void VH_WTK_MAIN::Form_Load()
 
     timer(QStringLiteral("AlwaysOnTopTimer"))->setEnabled(alwaysOnTopTickbox()->value() == 1);
 
-    if (autoStartTickbox()->value() == 1) {
-        startUptimeTimers();
-        showRunningLook();
-    } else {
-        stopUptimeTimers();
-        showStoppedLook();
-    }
+    const bool running = autoStartTickbox()->value() == 1;
+    for (const QString &name : uptimeTimerNames())
+        timer(name)->setEnabled(running);
+    display()->setBackground(running ? DisplayStyle::running : DisplayStyle::stopped);
+    if (!running)
+        display()->setTextIfDifferent(DisplayStyle::stoppedText);
 }
 
 TextField *VH_WTK_MAIN::cell(const QString &name)
 {
-    auto *cellFields = control<CellFields>(QStringLiteral("cellFields"));
-    return cellFields ? cellFields->field(name.toStdString()) : nullptr;
+    return m_cellFields ? m_cellFields->field(name.toStdString()) : nullptr;
 }
 
 void VH_WTK_MAIN::keepOnSomeScreen()
@@ -277,40 +265,11 @@ void VH_WTK_MAIN::keepOnSomeScreen()
 
 void VH_WTK_MAIN::Form_Unload()
 {
-    Settings &settings = context().settings;
+    // One statement each: the saves must happen in this order.
     QStringList refused = savePosition(SettingKey::MAIN_Left, SettingKey::MAIN_Top);
-    const std::pair<SettingKey, const TickBox *> flags[] = {
-        {SettingKey::AlwaysOnTop_TICKBOX, alwaysOnTopTickbox()},
-        {SettingKey::AUTOSTART_TICKBOX, autoStartTickbox()},
-    };
-    for (const auto &[key, tickbox] : flags) {
-        if (const auto reason = settings.saveFlag(key, tickbox->value()))
-            refused << settingName(key) + QStringLiteral(": ") + *reason;
-    }
+    refused += saveFlag(SettingKey::AlwaysOnTop_TICKBOX, alwaysOnTopTickbox()->value());
+    refused += saveFlag(SettingKey::AUTOSTART_TICKBOX, autoStartTickbox()->value());
     context().failures.settingsNotSaved(refused);
-}
-
-void VH_WTK_MAIN::startUptimeTimers()
-{
-    for (const QString &name : uptimeTimerNames())
-        timer(name)->setEnabled(true);
-}
-
-void VH_WTK_MAIN::stopUptimeTimers()
-{
-    for (const QString &name : uptimeTimerNames())
-        timer(name)->setEnabled(false);
-}
-
-void VH_WTK_MAIN::showRunningLook()
-{
-    display()->setBackground(QColor(0, 0, 0));
-}
-
-void VH_WTK_MAIN::showStoppedLook()
-{
-    display()->setBackground(QColor(255, 0, 0));
-    display()->setTextIfDifferent(QStringLiteral("TIMERS DISABLED"));
 }
 
 void VH_WTK_MAIN::VH_UPTIME_DISPLAY_TEXTBOX_DblClick()

@@ -4,9 +4,12 @@
 #include "Form.h"
 #include "ZOrder.h"
 
+#include <QPointer>
+
 #include <functional>
 #include <optional>
 
+class CellFields;
 class CellStore;
 class TextField;
 class TickBox;
@@ -30,10 +33,6 @@ public:
 
     // The six uptime timers in the order they are started, stopped and fired.
     static const QStringList &uptimeTimerNames();
-    void startUptimeTimers();
-    void stopUptimeTimers();
-    void showRunningLook();
-    void showStoppedLook();
 
     [[nodiscard]] TextField *display() const;
     // The field of a value cell, brought up to date with its cell first.
@@ -69,4 +68,8 @@ private:
     UptimeEngine &m_engine;
     std::function<Form &()> m_about;
     std::unique_ptr<ZOrder> m_zOrder;
+    // Looked up on every pass, so kept rather than searched for; they go
+    // with the controls when the window unloads.
+    QPointer<TextField> m_display;
+    QPointer<CellFields> m_cellFields;
 };
