@@ -20,14 +20,15 @@ pid=$!
 xdotool search --sync --onlyvisible --name '^VH-WREN-TICKER:$' >/dev/null
 sleep 3
 
-ticks_per_second="$(getconf CLK_TCK)"
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
-before="$(cpu_ticks)"
+# schedstat counts nanoseconds on the CPU exactly; the tick-sampled times in
+# /proc/PID/stat can be far off for a program that wakes 62 times a second.
+cpu_ns() { awk '{ print $1 }' "/proc/$pid/schedstat"; }
+before="$(cpu_ns)"
 sleep "$seconds"
-after="$(cpu_ticks)"
+after="$(cpu_ns)"
 rss_kib="$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status")"
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 
-awk -v used="$((after - before))" -v hz="$ticks_per_second" -v s="$seconds" -v rss="$rss_kib" \
-    'BEGIN { printf "CPU: %.2f %% of one core over %d s\nResident memory: %.1f MB\n", 100 * used / hz / s, s, rss / 1024 }'
+awk -v used="$((after - before))" -v s="$seconds" -v rss="$rss_kib" \
+    'BEGIN { printf "CPU: %.2f %% of one core over %d s\nResident memory: %.1f MB\n", 100 * used / 1e9 / s, s, rss / 1024 }'
