@@ -15,7 +15,7 @@ fi
 
 config="$(mktemp -d)"
 trap 'rm -rf "$config"' EXIT
-XDG_CONFIG_HOME="$config" "$root/build/src/app/vh-wren-ticker" &
+XDG_CONFIG_HOME="$config" "$root/build/src/vh-wren-ticker" &
 pid=$!
 xdotool search --sync --onlyvisible --name '^VH-WREN-TICKER:$' >/dev/null
 sleep 3

@@ -13,4 +13,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "session: neither DISPLAY nor WAYLAND_DISPLAY is set. Run this from a desktop." >&2
     exit 1
 fi
-exec "$build/src/app/vh-wren-ticker"
+exec "$build/src/vh-wren-ticker"

@@ -1,6 +1,6 @@
-#include "CellStore.h"
+#include "engine/CellStore.h"
 
-#include "CellNames.h"
+#include "engine/CellNames.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "EngineFault.h"
+#include "engine/EngineFault.h"
 
 namespace {
 

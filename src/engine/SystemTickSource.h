@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TickSource.h"
+#include "engine/TickSource.h"
 
 // The operating system's own count: full 64 bits, so it never wraps in
 // practice (a 32-bit count would restart after 49.7 days).

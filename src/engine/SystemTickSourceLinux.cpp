@@ -1,4 +1,4 @@
-#include "SystemTickSource.h"
+#include "engine/SystemTickSource.h"
 
 #include <ctime>
 

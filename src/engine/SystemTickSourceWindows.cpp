@@ -1,6 +1,6 @@
 #ifdef _WIN32
 
-#include "SystemTickSource.h"
+#include "engine/SystemTickSource.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
-#include "UptimeEngine.h"
+#include "engine/UptimeEngine.h"
 
-#include "CellNames.h"
-#include "CellReading.h"
-#include "DecimalText.h"
-#include "TickSource.h"
-#include "WholeNumberRule.h"
+#include "engine/CellNames.h"
+#include "engine/CellReading.h"
+#include "engine/DecimalText.h"
+#include "engine/TickSource.h"
+#include "engine/WholeNumberRule.h"
 
 #include <array>
 #include <cmath>

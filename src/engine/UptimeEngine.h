@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CellStore.h"
-#include "EngineFault.h"
+#include "engine/CellStore.h"
+#include "engine/EngineFault.h"
 
 #include <cstdint>
 #include <optional>

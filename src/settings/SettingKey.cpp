@@ -1,4 +1,4 @@
-#include "SettingKey.h"
+#include "settings/SettingKey.h"
 
 QString settingName(SettingKey key)
 {

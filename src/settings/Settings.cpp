@@ -1,6 +1,6 @@
-#include "Settings.h"
+#include "settings/Settings.h"
 
-#include "SettingText.h"
+#include "settings/SettingText.h"
 
 #include <cmath>
 #include <cstdio>

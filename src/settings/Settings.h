@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SettingKey.h"
-#include "SettingsStore.h"
+#include "settings/SettingKey.h"
+#include "settings/SettingsStore.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "CellReading.h"
+#include "engine/CellReading.h"
 
 #include <QTest>
 

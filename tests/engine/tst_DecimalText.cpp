@@ -1,5 +1,5 @@
-#include "CellReading.h"
-#include "DecimalText.h"
+#include "engine/CellReading.h"
+#include "engine/DecimalText.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "CellReading.h"
-#include "DecimalText.h"
-#include "EnginePass.h"
+#include "engine/CellReading.h"
+#include "engine/DecimalText.h"
+#include "support/EnginePass.h"
 
 #include <QCoreApplication>
 #include <QTest>

@@ -1,7 +1,7 @@
-#include "CellNames.h"
-#include "EnginePass.h"
-#include "FixedTickSource.h"
-#include "UptimeEngine.h"
+#include "engine/CellNames.h"
+#include "engine/UptimeEngine.h"
+#include "support/EnginePass.h"
+#include "support/FixedTickSource.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "EnginePass.h"
+#include "support/EnginePass.h"
 
 #include <QTest>
 

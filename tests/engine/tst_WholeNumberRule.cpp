@@ -1,4 +1,4 @@
-#include "WholeNumberRule.h"
+#include "engine/WholeNumberRule.h"
 
 #include <QTest>
 

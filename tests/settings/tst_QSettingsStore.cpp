@@ -1,5 +1,5 @@
-#include "QSettingsStore.h"
-#include "Settings.h"
+#include "settings/QSettingsStore.h"
+#include "settings/Settings.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

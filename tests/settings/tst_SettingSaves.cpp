@@ -1,5 +1,5 @@
-#include "RecordingSettingsStore.h"
-#include "Settings.h"
+#include "settings/Settings.h"
+#include "support/RecordingSettingsStore.h"
 
 #include <QTest>
 

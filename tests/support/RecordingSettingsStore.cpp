@@ -1,4 +1,4 @@
-#include "RecordingSettingsStore.h"
+#include "support/RecordingSettingsStore.h"
 
 QString RecordingSettingsStore::GetSetting(const QString &key, const QString &defaultText)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ZOrder.h"
+#include "platform/ZOrder.h"
 
 #include <QHash>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "WindowTestBed.h"
+#include "support/WindowTestBed.h"
 
 void WindowTestBed::setUpBed()
 {

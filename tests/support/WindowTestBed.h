@@ -1,16 +1,16 @@
 #pragma once
 
-#include "../engine/FixedTickSource.h"
-#include "FailureReporter.h"
-#include "FormContext.h"
-#include "RecordingSettingsStore.h"
-#include "RecordingZOrder.h"
-#include "Settings.h"
-#include "TimerService.h"
-#include "UptimeEngine.h"
-#include "VH_WTK_ABOUT.h"
-#include "VH_WTK_LIVE_CALCULATIONS.h"
-#include "VH_WTK_MAIN.h"
+#include "engine/UptimeEngine.h"
+#include "settings/Settings.h"
+#include "support/FixedTickSource.h"
+#include "support/RecordingSettingsStore.h"
+#include "support/RecordingZOrder.h"
+#include "ui/FailureReporter.h"
+#include "ui/FormContext.h"
+#include "ui/TimerService.h"
+#include "windows/about/VH_WTK_ABOUT.h"
+#include "windows/live/VH_WTK_LIVE_CALCULATIONS.h"
+#include "windows/main/VH_WTK_MAIN.h"
 
 #include <QList>
 #include <QStringList>

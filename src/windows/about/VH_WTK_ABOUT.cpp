@@ -1,14 +1,14 @@
-#include "VH_WTK_ABOUT.h"
+#include "windows/about/VH_WTK_ABOUT.h"
 
-#include "DisplayStyle.h"
-#include "FailureReporter.h"
-#include "FormTimer.h"
-#include "Label.h"
-#include "Settings.h"
-#include "TextField.h"
-#include "TickBox.h"
-#include "TitleStyle.h"
-#include "VH_WTK_MAIN.h"
+#include "settings/Settings.h"
+#include "ui/FailureReporter.h"
+#include "ui/FormTimer.h"
+#include "ui/controls/Label.h"
+#include "ui/controls/TextField.h"
+#include "ui/controls/TickBox.h"
+#include "windows/common/DisplayStyle.h"
+#include "windows/common/TitleStyle.h"
+#include "windows/main/VH_WTK_MAIN.h"
 
 #include <QPushButton>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Form.h"
-#include "SettingKey.h"
+#include "settings/SettingKey.h"
+#include "ui/Form.h"
 
 #include <functional>
 

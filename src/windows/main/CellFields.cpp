@@ -1,7 +1,7 @@
-#include "CellFields.h"
+#include "windows/main/CellFields.h"
 
-#include "CellStore.h"
-#include "TextField.h"
+#include "engine/CellStore.h"
+#include "ui/controls/TextField.h"
 
 #include <QEvent>
 

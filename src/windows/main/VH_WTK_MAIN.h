@@ -1,8 +1,8 @@
 #pragma once
 
-#include "EngineFault.h"
-#include "Form.h"
-#include "ZOrder.h"
+#include "engine/EngineFault.h"
+#include "platform/ZOrder.h"
+#include "ui/Form.h"
 
 #include <QPointer>
 

@@ -1,9 +1,9 @@
-#include "FormTimer.h"
-#include "Label.h"
-#include "TextField.h"
-#include "TickBox.h"
-#include "VH_WTK_LIVE_CALCULATIONS.h"
-#include "WindowTestBed.h"
+#include "support/WindowTestBed.h"
+#include "ui/FormTimer.h"
+#include "ui/controls/Label.h"
+#include "ui/controls/TextField.h"
+#include "ui/controls/TickBox.h"
+#include "windows/live/VH_WTK_LIVE_CALCULATIONS.h"
 
 #include <QApplication>
 #include <QPushButton>

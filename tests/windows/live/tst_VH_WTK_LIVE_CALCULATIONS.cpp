@@ -1,9 +1,9 @@
-#include "CellNames.h"
-#include "FormTimer.h"
-#include "MultiLineField.h"
-#include "TextField.h"
-#include "TickBox.h"
-#include "WindowTestBed.h"
+#include "engine/CellNames.h"
+#include "support/WindowTestBed.h"
+#include "ui/FormTimer.h"
+#include "ui/controls/MultiLineField.h"
+#include "ui/controls/TextField.h"
+#include "ui/controls/TickBox.h"
 
 #include <QApplication>
 #include <QPushButton>

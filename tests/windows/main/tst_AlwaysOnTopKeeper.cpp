@@ -1,6 +1,6 @@
-#include "FormTimer.h"
-#include "TickBox.h"
-#include "WindowTestBed.h"
+#include "support/WindowTestBed.h"
+#include "ui/FormTimer.h"
+#include "ui/controls/TickBox.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
-#include "../../engine/EnginePass.h"
-#include "CellNames.h"
-#include "FormTimer.h"
-#include "TextField.h"
-#include "TickBox.h"
-#include "WindowTestBed.h"
+#include "engine/CellNames.h"
+#include "support/EnginePass.h"
+#include "support/WindowTestBed.h"
+#include "ui/FormTimer.h"
+#include "ui/controls/TextField.h"
+#include "ui/controls/TickBox.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -1,0 +1,66 @@
+#include "Program.h"
+
+#include "engine/SystemTickSource.h"
+#include "engine/UptimeEngine.h"
+#include "platform/ZOrder.h"
+#include "settings/QSettingsStore.h"
+#include "settings/Settings.h"
+#include "ui/FailureReporter.h"
+#include "ui/TimerService.h"
+#include "windows/about/VH_WTK_ABOUT.h"
+#include "windows/live/VH_WTK_LIVE_CALCULATIONS.h"
+#include "windows/main/VH_WTK_MAIN.h"
+
+#include <QApplication>
+
+Program::Program()
+    : m_store(std::make_unique<QSettingsStore>())
+    , m_settings(std::make_unique<Settings>(*m_store))
+    , m_failures(std::make_unique<FailureReporter>())
+    , m_ticks(std::make_unique<SystemTickSource>())
+    , m_engine(std::make_unique<UptimeEngine>(*m_ticks))
+{}
+
+Program::~Program() = default;
+
+VH_WTK_MAIN &Program::main()
+{
+    if (!m_main) {
+        m_main = std::make_unique<VH_WTK_MAIN>(
+            *m_engine, FormContext{*m_settings, TimerService::instance(), *m_failures},
+            [this]() -> Form & { return about(); }, ZOrder::forPlatform());
+    }
+    return *m_main;
+}
+
+VH_WTK_ABOUT &Program::about()
+{
+    if (!m_about) {
+        m_about = std::make_unique<VH_WTK_ABOUT>(
+            main(), FormContext{*m_settings, TimerService::instance(), *m_failures},
+            [this]() -> Form & { return live(); });
+    }
+    return *m_about;
+}
+
+VH_WTK_LIVE_CALCULATIONS &Program::live()
+{
+    if (!m_live) {
+        m_live = std::make_unique<VH_WTK_LIVE_CALCULATIONS>(
+            main(), about(), FormContext{*m_settings, TimerService::instance(), *m_failures});
+    }
+    return *m_live;
+}
+
+int Program::run()
+{
+    VH_WTK_MAIN &window = main();
+    // The program ends when its main window unloads, whatever frame it has.
+    QObject::connect(&window, &Form::unloaded, qApp,
+                     [this] { QCoreApplication::exit(m_failures->exitStatus()); });
+    window.load();
+    if (m_failures->exitStatus() != 0)
+        return m_failures->exitStatus();
+    window.show();
+    return QApplication::exec();
+}

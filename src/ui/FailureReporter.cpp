@@ -1,0 +1,61 @@
+#include "ui/FailureReporter.h"
+
+#include "ui/TimerService.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <algorithm>
+#include <cstdio>
+
+FailureReporter::FailureReporter(ShowMessage show, PrintLine print, Exit exit)
+    : m_show(std::move(show))
+    , m_print(std::move(print))
+    , m_exit(std::move(exit))
+{
+    if (!m_show) {
+        m_show = [](const QString &title, const QString &text) {
+            QMessageBox::warning(nullptr, title, text);
+        };
+    }
+    if (!m_print) {
+        m_print = [](const QString &line) {
+            std::fprintf(stderr, "%s\n", qPrintable(line));
+            std::fflush(stderr);
+        };
+    }
+    if (!m_exit)
+        m_exit = [](int status) { QCoreApplication::exit(status); };
+}
+
+void FailureReporter::engineFault(const EngineFault &fault)
+{
+    if (std::find(m_reported.begin(), m_reported.end(), fault) != m_reported.end())
+        return;
+    m_reported.push_back(fault);
+    m_print(QStringLiteral("vh-wren-ticker: ") + QString::fromStdString(fault.describe()));
+}
+
+void FailureReporter::settingsNotSaved(const QStringList &settingsAndReasons)
+{
+    if (settingsAndReasons.isEmpty())
+        return;
+    const QString text = QStringLiteral("These settings could not be saved:\n\n") +
+                         settingsAndReasons.join(QLatin1Char('\n'));
+    m_print(QStringLiteral("vh-wren-ticker: ") + settingsAndReasons.join(QStringLiteral("; ")));
+    m_show(QStringLiteral("VH-WREN-TICKER"), text);
+}
+
+void FailureReporter::fatal(const QString &what)
+{
+    if (m_fatalShown)
+        return;
+    m_fatalShown = true;
+    m_exitStatus = 1;
+    // Nothing may tick behind the message: the state that failed is suspect.
+    TimerService::instance().halt();
+    m_print(QStringLiteral("vh-wren-ticker: fatal: ") + what);
+    m_show(QStringLiteral("VH-WREN-TICKER"),
+           QStringLiteral("The program has to end because of this failure:\n\n") + what);
+    m_exit(m_exitStatus);
+}

@@ -1,0 +1,245 @@
+#include "ui/Form.h"
+
+#include "platform/TaskbarHint.h"
+#include "settings/Settings.h"
+#include "ui/FailureReporter.h"
+#include "ui/FormSurface.h"
+#include "ui/FormTimer.h"
+#include "ui/Twips.h"
+
+#include <QEventLoop>
+#include <QScreen>
+
+namespace {
+
+Qt::WindowFlags flagsFor(Form::Frame frame)
+{
+    const Qt::WindowFlags common =
+        Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    return (frame == Form::Frame::ToolWindow ? Qt::Tool : Qt::Window) | common;
+}
+
+} // namespace
+
+Form::Form(Design design, FormContext context, QObject *parent)
+    : QObject(parent)
+    , m_design(std::move(design))
+    , m_context(context)
+{
+    setObjectName(m_design.name);
+    useDesignSize();
+}
+
+Form::~Form()
+{
+    delete m_surface;
+}
+
+QWidget *Form::surface() const
+{
+    return m_surface;
+}
+
+void Form::load(Form *owner)
+{
+    if (m_surface)
+        return;
+    QWidget *ownerWindow = owner ? owner->surface() : nullptr;
+    m_surface = new FormSurface(*this, ownerWindow, flagsFor(m_design.frame));
+    m_surface->setObjectName(m_design.name);
+    m_surface->setWindowTitle(m_design.caption);
+    // A tool window would not end the event loop when closed; the program
+    // decides itself what closing a window means.
+    m_surface->setAttribute(Qt::WA_QuitOnClose, false);
+    m_placed = QPoint(m_surface->x(), m_surface->y());
+    m_placedTwips = QPointF(Twips::fromPixels(m_placed.x(), m_surface->screen()),
+                            Twips::fromPixels(m_placed.y(), m_surface->screen()));
+    useDesignSize();
+
+    createControls(m_surface);
+    m_context.failures.run("Form_Load", [this] { Form_Load(); });
+}
+
+void Form::show()
+{
+    load();
+    if (!m_surface)
+        return;
+    if (!m_design.inTaskbar)
+        TaskbarHint::exclude(m_surface);
+    m_surface->show();
+    if (!m_design.inTaskbar)
+        TaskbarHint::exclude(m_surface);
+}
+
+void Form::showModal(Form &owner)
+{
+    load(&owner);
+    if (!m_surface)
+        return;
+    m_surface->setWindowModality(Qt::ApplicationModal);
+    show();
+    QEventLoop loop;
+    m_modalLoop = &loop;
+    loop.exec(QEventLoop::DialogExec);
+}
+
+void Form::unload()
+{
+    if (!m_surface || m_unloading)
+        return;
+    m_unloading = true;
+    m_context.failures.run("Form_Unload", [this] { Form_Unload(); });
+
+    // Timers stop at once: the surface itself may only go once the event that
+    // closed it has been handled.
+    for (FormTimer *timer : m_surface->findChildren<FormTimer *>())
+        delete timer;
+    FormSurface *surface = m_surface;
+    m_surface = nullptr;
+    surface->hide();
+    surface->deleteLater();
+    m_unloading = false;
+
+    if (m_modalLoop)
+        m_modalLoop->quit();
+    emit unloaded();
+}
+
+double Form::left() const
+{
+    if (!m_surface)
+        return 0.0;
+    return m_surface->x() == m_placed.x() ? m_placedTwips.x()
+                                          : Twips::fromPixels(m_surface->x(), m_surface->screen());
+}
+
+double Form::top() const
+{
+    if (!m_surface)
+        return 0.0;
+    return m_surface->y() == m_placed.y() ? m_placedTwips.y()
+                                          : Twips::fromPixels(m_surface->y(), m_surface->screen());
+}
+
+double Form::width() const
+{
+    return m_width;
+}
+
+double Form::height() const
+{
+    return m_height;
+}
+
+void Form::setLeft(double twips)
+{
+    if (!m_surface)
+        return;
+    m_placed.setX(pixels(twips));
+    m_placedTwips.setX(twips);
+    m_surface->move(m_placed.x(), m_surface->y());
+}
+
+void Form::setTop(double twips)
+{
+    if (!m_surface)
+        return;
+    m_placed.setY(pixels(twips));
+    m_placedTwips.setY(twips);
+    m_surface->move(m_surface->x(), m_placed.y());
+}
+
+void Form::setWidth(double twips)
+{
+    m_width = twips;
+    applyClientSize();
+}
+
+void Form::setHeight(double twips)
+{
+    m_height = twips;
+    applyClientSize();
+}
+
+void Form::useDesignSize()
+{
+    const QMargins &frame = m_design.frameTwips;
+    m_width = m_design.clientTwips.width() + frame.left() + frame.right();
+    m_height = m_design.clientTwips.height() + frame.top() + frame.bottom();
+    applyClientSize();
+}
+
+void Form::applyClientSize()
+{
+    if (!m_surface)
+        return;
+    const QMargins &frame = m_design.frameTwips;
+    const int clientWidth = std::max(0, pixels(m_width - frame.left() - frame.right()));
+    const int clientHeight = std::max(0, pixels(m_height - frame.top() - frame.bottom()));
+    m_surface->setFixedSize(clientWidth, clientHeight);
+}
+
+FormTimer *Form::timer(const QString &name) const
+{
+    return control<FormTimer>(name);
+}
+
+void Form::place(QWidget *control, int left, int top, int width, int height) const
+{
+    control->setGeometry(pixels(left), pixels(top), pixels(width), pixels(height));
+}
+
+int Form::pixels(double twips) const
+{
+    return Twips::toPixels(twips, m_surface ? m_surface->screen() : nullptr);
+}
+
+FormTimer *Form::addTimer(const QString &name, bool enabled)
+{
+    auto *timer = new FormTimer(name, m_surface, &m_context.timers);
+    timer->setEnabled(enabled);
+    return timer;
+}
+
+void Form::surfaceDoubleClicked()
+{
+    m_context.failures.run("Form_DblClick", [this] { Form_DblClick(); });
+}
+
+void Form::restoreGeometry(const GeometryKeys &keys)
+{
+    Settings &settings = m_context.settings;
+    setLeft(settings.readPosition(keys.left));
+    setTop(settings.readPosition(keys.top));
+    setWidth(settings.readPosition(keys.width));
+    setHeight(settings.readPosition(keys.height));
+}
+
+void Form::chainTabOrder(const std::map<int, QWidget *> &controlsByPlace)
+{
+    QWidget *previous = nullptr;
+    for (const auto &[place, control] : controlsByPlace) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+QStringList Form::saveFlag(SettingKey key, int state)
+{
+    if (const auto reason = m_context.settings.saveFlag(key, state))
+        return {settingName(key) + QStringLiteral(": ") + *reason};
+    return {};
+}
+
+QStringList Form::savePosition(SettingKey leftKey, SettingKey topKey)
+{
+    QStringList refused;
+    const std::pair<SettingKey, double> edges[] = {{leftKey, left()}, {topKey, top()}};
+    for (const auto &[key, twips] : edges) {
+        if (const auto reason = m_context.settings.savePosition(key, static_cast<float>(twips)))
+            refused << settingName(key) + QStringLiteral(": ") + *reason;
+    }
+    return refused;
+}

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "settings/SettingKey.h"
+#include "ui/FormContext.h"
+
+#include <QMargins>
+#include <QObject>
+#include <QPointF>
+#include <QPointer>
+#include <QSize>
+#include <QWidget>
+
+#include <map>
+
+class FormSurface;
+class FormTimer;
+class QEventLoop;
+
+// One window of the program. The object lives for the whole run; loading
+// creates its native window and controls with their design properties and
+// runs Form_Load, unloading runs Form_Unload and destroys them again.
+// Geometry is in twips; width and height are outer sizes, frame included.
+class Form : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Frame
+    {
+        ToolWindow,  // thin title bar, close box only
+        FixedSingle, // normal title bar, close box only
+    };
+
+    struct Design
+    {
+        QString name;
+        QString caption;
+        Frame frame;
+        bool inTaskbar;
+        QSize clientTwips;
+        QMargins frameTwips; // from the outer edge to the client area
+    };
+
+    Form(Design design, FormContext context, QObject *parent = nullptr);
+    ~Form() override;
+
+    [[nodiscard]] const Design &design() const { return m_design; }
+    [[nodiscard]] bool isLoaded() const { return m_surface != nullptr; }
+    [[nodiscard]] QWidget *surface() const;
+
+    // Loads when needed; the window is not shown yet.
+    void load(Form *owner = nullptr);
+    void show();
+    // Shows the window above its owner; other windows take no input, every
+    // timer keeps firing. Returns once the window has unloaded.
+    void showModal(Form &owner);
+    void unload();
+
+    [[nodiscard]] double left() const;
+    [[nodiscard]] double top() const;
+    [[nodiscard]] double width() const;
+    [[nodiscard]] double height() const;
+    void setLeft(double twips);
+    void setTop(double twips);
+    void setWidth(double twips);
+    void setHeight(double twips);
+
+    template <typename Control> Control *control(const QString &name) const
+    {
+        QWidget *window = surface();
+        return window ? window->findChild<Control *>(name) : nullptr;
+    }
+    [[nodiscard]] FormTimer *timer(const QString &name) const;
+
+signals:
+    void unloaded();
+
+protected:
+    virtual void createControls(QWidget *surface) = 0;
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+    virtual void Form_DblClick() {}
+
+    [[nodiscard]] FormContext &context() { return m_context; }
+
+    struct GeometryKeys
+    {
+        SettingKey left;
+        SettingKey top;
+        SettingKey width;
+        SettingKey height;
+    };
+    // Reads left, top, width and height in that order and applies each.
+    void restoreGeometry(const GeometryKeys &keys);
+    // Saves the left and top edges; returns "KEY: reason" for each refusal.
+    [[nodiscard]] QStringList savePosition(SettingKey left, SettingKey top);
+    [[nodiscard]] QStringList saveFlag(SettingKey key, int state);
+    // Links the controls into the keyboard's tab order by their places.
+    static void chainTabOrder(const std::map<int, QWidget *> &controlsByPlace);
+    // Puts a control at a design position, in twips of the client area.
+    void place(QWidget *control, int left, int top, int width, int height) const;
+    [[nodiscard]] int pixels(double twips) const;
+    FormTimer *addTimer(const QString &name, bool enabled);
+
+private:
+    friend class FormSurface;
+    void surfaceDoubleClicked();
+    void useDesignSize();
+    void applyClientSize();
+
+    Design m_design;
+    FormContext m_context;
+    FormSurface *m_surface = nullptr;
+    QPointer<QEventLoop> m_modalLoop;
+    // Twips survive the trip through whole pixels while the window stays
+    // where it was put: 1000 twips would otherwise come back as 1005.
+    QPoint m_placed;
+    QPointF m_placedTwips;
+    double m_width = 0;
+    double m_height = 0;
+    bool m_unloading = false;
+};

@@ -1,0 +1,19 @@
+#include "windows/common/DisplayStyle.h"
+
+#include "ui/controls/TextField.h"
+
+namespace DisplayStyle {
+
+void apply(TextField *field, double points)
+{
+    field->setBackground(running);
+    field->setForeground(QColor(0, 255, 0));
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(true);
+    field->setFont(font);
+    field->setAlignment(Qt::AlignCenter);
+    field->setReadOnly(true);
+}
+
+} // namespace DisplayStyle
