@@ -16,19 +16,24 @@
 Program::Program()
     : m_store(std::make_unique<QSettingsStore>())
     , m_settings(std::make_unique<Settings>(*m_store))
-    , m_failures(std::make_unique<FailureReporter>())
+    , m_timers(std::make_unique<TimerService>())
+    , m_failures(std::make_unique<FailureReporter>(*m_timers))
     , m_ticks(std::make_unique<SystemTickSource>())
     , m_engine(std::make_unique<UptimeEngine>(*m_ticks))
 {}
 
 Program::~Program() = default;
 
+FormContext Program::context()
+{
+    return FormContext{*m_settings, *m_timers, *m_failures};
+}
+
 VH_WTK_MAIN &Program::main()
 {
     if (!m_main) {
         m_main = std::make_unique<VH_WTK_MAIN>(
-            *m_engine, FormContext{*m_settings, TimerService::instance(), *m_failures},
-            [this]() -> Form & { return about(); }, ZOrder::forPlatform());
+            *m_engine, context(), [this]() -> Form & { return about(); }, ZOrder::forPlatform());
     }
     return *m_main;
 }
@@ -36,9 +41,8 @@ VH_WTK_MAIN &Program::main()
 VH_WTK_ABOUT &Program::about()
 {
     if (!m_about) {
-        m_about = std::make_unique<VH_WTK_ABOUT>(
-            main(), FormContext{*m_settings, TimerService::instance(), *m_failures},
-            [this]() -> Form & { return live(); });
+        m_about = std::make_unique<VH_WTK_ABOUT>(main(), context(),
+                                                 [this]() -> Form & { return live(); });
     }
     return *m_about;
 }
@@ -46,8 +50,7 @@ VH_WTK_ABOUT &Program::about()
 VH_WTK_LIVE_CALCULATIONS &Program::live()
 {
     if (!m_live) {
-        m_live = std::make_unique<VH_WTK_LIVE_CALCULATIONS>(
-            main(), about(), FormContext{*m_settings, TimerService::instance(), *m_failures});
+        m_live = std::make_unique<VH_WTK_LIVE_CALCULATIONS>(main(), about(), context());
     }
     return *m_live;
 }

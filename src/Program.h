@@ -1,18 +1,21 @@
 #pragma once
 
+#include "ui/FormContext.h"
+
 #include <memory>
 
 class FailureReporter;
 class Settings;
 class SettingsStore;
 class SystemTickSource;
+class TimerService;
 class UptimeEngine;
 class VH_WTK_ABOUT;
 class VH_WTK_LIVE_CALCULATIONS;
 class VH_WTK_MAIN;
 
-// The running program: its settings, its engine and one object per window,
-// each window created on first use.
+// The running program: its settings, the one timer service, its engine and
+// one object per window, each window created on first use.
 class Program
 {
 public:
@@ -27,8 +30,11 @@ public:
     VH_WTK_LIVE_CALCULATIONS &live();
 
 private:
+    FormContext context();
+
     std::unique_ptr<SettingsStore> m_store;
     std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<TimerService> m_timers;
     std::unique_ptr<FailureReporter> m_failures;
     std::unique_ptr<SystemTickSource> m_ticks;
     std::unique_ptr<UptimeEngine> m_engine;

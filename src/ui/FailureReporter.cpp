@@ -8,8 +8,9 @@
 #include <algorithm>
 #include <cstdio>
 
-FailureReporter::FailureReporter(ShowMessage show, PrintLine print, Exit exit)
-    : m_show(std::move(show))
+FailureReporter::FailureReporter(TimerService &timers, ShowMessage show, PrintLine print, Exit exit)
+    : m_timers(timers)
+    , m_show(std::move(show))
     , m_print(std::move(print))
     , m_exit(std::move(exit))
 {
@@ -53,7 +54,7 @@ void FailureReporter::fatal(const QString &what)
     m_fatalShown = true;
     m_exitStatus = 1;
     // Nothing may tick behind the message: the state that failed is suspect.
-    TimerService::instance().halt();
+    m_timers.halt();
     m_print(QStringLiteral("vh-wren-ticker: fatal: ") + what);
     m_show(QStringLiteral("VH-WREN-TICKER"),
            QStringLiteral("The program has to end because of this failure:\n\n") + what);

@@ -9,6 +9,8 @@
 #include <functional>
 #include <vector>
 
+class TimerService;
+
 // Where failures inside handlers end up. Arithmetic faults of the engine are
 // printed once each and the program goes on; a refused settings write is
 // shown to the user and the program goes on; anything else is fatal.
@@ -19,8 +21,10 @@ public:
     using PrintLine = std::function<void(const QString &line)>;
     using Exit = std::function<void(int status)>;
 
-    // Defaults: a message box, standard error, and leaving the event loops.
-    explicit FailureReporter(ShowMessage show = {}, PrintLine print = {}, Exit exit = {});
+    // A fatal failure halts `timers`. Defaults: a message box, standard
+    // error, and leaving the event loops.
+    explicit FailureReporter(TimerService &timers, ShowMessage show = {}, PrintLine print = {},
+                             Exit exit = {});
 
     void engineFault(const EngineFault &fault);
     // One message for all the settings a handler could not save.
@@ -43,6 +47,7 @@ public:
     }
 
 private:
+    TimerService &m_timers;
     ShowMessage m_show;
     PrintLine m_print;
     Exit m_exit;

@@ -45,7 +45,9 @@ void Form::load(Form *owner)
     if (m_surface)
         return;
     QWidget *ownerWindow = owner ? owner->surface() : nullptr;
-    m_surface = new FormSurface(*this, ownerWindow, flagsFor(m_design.frame));
+    m_surface = new FormSurface(ownerWindow, flagsFor(m_design.frame));
+    connect(m_surface, &FormSurface::closeRequested, this, &Form::unload);
+    handle(m_surface, &FormSurface::doubleClicked, "Form_DblClick", &Form::Form_DblClick);
     m_surface->setObjectName(m_design.name);
     m_surface->setWindowTitle(m_design.caption);
     // A tool window would not end the event loop when closed; the program
@@ -197,14 +199,22 @@ int Form::pixels(double twips) const
 
 FormTimer *Form::addTimer(const QString &name, bool enabled)
 {
-    auto *timer = new FormTimer(name, m_surface, &m_context.timers);
+    auto *timer = new FormTimer(name, m_context.timers, m_surface);
     timer->setEnabled(enabled);
     return timer;
 }
 
-void Form::surfaceDoubleClicked()
+QPushButton *Form::createButton(const char *name, const QString &caption, const QRect &twips)
 {
-    m_context.failures.run("Form_DblClick", [this] { Form_DblClick(); });
+    auto *button = new QPushButton(caption, m_surface);
+    button->setObjectName(QLatin1String(name));
+    place(button, twips.x(), twips.y(), twips.width(), twips.height());
+    return button;
+}
+
+void Form::guarded(const char *name, const std::function<void()> &handler)
+{
+    m_context.failures.run(name, handler);
 }
 
 void Form::restoreGeometry(const GeometryKeys &keys)

@@ -2,18 +2,21 @@
 
 #include "settings/SettingKey.h"
 #include "ui/FormContext.h"
+#include "ui/FormTimer.h"
 
 #include <QMargins>
 #include <QObject>
 #include <QPointF>
 #include <QPointer>
+#include <QPushButton>
+#include <QRect>
 #include <QSize>
 #include <QWidget>
 
+#include <functional>
 #include <map>
 
 class FormSurface;
-class FormTimer;
 class QEventLoop;
 
 // One window of the program. The object lives for the whole run; loading
@@ -100,11 +103,43 @@ protected:
     // Puts a control at a design position, in twips of the client area.
     void place(QWidget *control, int left, int top, int width, int height) const;
     [[nodiscard]] int pixels(double twips) const;
-    FormTimer *addTimer(const QString &name, bool enabled);
+
+    // Makes `signal` of `control` run the window's handler `name` through the
+    // failure reporter, as every event handler runs.
+    template <typename Control, typename Signal, typename Window>
+    void handle(Control *control, Signal signal, const char *name, void (Window::*handler)())
+    {
+        auto *window = static_cast<Window *>(this);
+        connect(control, signal, this, [this, window, name, handler] {
+            guarded(name, [window, handler] { (window->*handler)(); });
+        });
+    }
+    // A push button at a design place whose click runs `handler`.
+    template <typename Window>
+    QPushButton *createButton(const char *name, const QString &caption, const QRect &twips,
+                              const char *handlerName, void (Window::*handler)())
+    {
+        QPushButton *button = createButton(name, caption, twips);
+        handle(button, &QPushButton::clicked, handlerName, handler);
+        return button;
+    }
+    // A timer of the window whose ticks run `handler`.
+    template <typename Window>
+    FormTimer *addTimer(const QString &name, bool enabled, const char *handlerName,
+                        void (Window::*handler)())
+    {
+        FormTimer *timer = addTimer(name, enabled);
+        auto *window = static_cast<Window *>(this);
+        timer->onTimer([this, window, handlerName, handler] {
+            guarded(handlerName, [window, handler] { (window->*handler)(); });
+        });
+        return timer;
+    }
 
 private:
-    friend class FormSurface;
-    void surfaceDoubleClicked();
+    QPushButton *createButton(const char *name, const QString &caption, const QRect &twips);
+    FormTimer *addTimer(const QString &name, bool enabled);
+    void guarded(const char *name, const std::function<void()> &handler);
     void useDesignSize();
     void applyClientSize();
 

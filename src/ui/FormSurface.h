@@ -2,21 +2,20 @@
 
 #include <QWidget>
 
-class Form;
-
-// The native window of a loaded Form: forwards closing and double-clicks on
-// its own surface (outside every control) to the Form.
+// The native window of a loaded Form. It reports closing and double-clicks
+// on its own surface (outside every control); the Form decides what they mean.
 class FormSurface : public QWidget
 {
     Q_OBJECT
 
 public:
-    FormSurface(Form &form, QWidget *owner, Qt::WindowFlags flags);
+    FormSurface(QWidget *owner, Qt::WindowFlags flags);
+
+signals:
+    void closeRequested();
+    void doubleClicked();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
-
-private:
-    Form &m_form;
 };

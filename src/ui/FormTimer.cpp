@@ -4,23 +4,20 @@
 
 #include <algorithm>
 
-FormTimer::FormTimer(const QString &name, QObject *parent, TimerService *service)
+FormTimer::FormTimer(const QString &name, TimerService &service, QObject *parent)
     : QObject(parent)
-    , m_service(service ? service : &TimerService::instance())
+    , m_service(service)
 {
     setObjectName(name);
-    m_service->add(this);
+    m_service.add(this, [this] {
+        if (m_handler)
+            m_handler();
+    });
 }
 
 FormTimer::~FormTimer()
 {
-    if (m_service)
-        m_service->remove(this);
-}
-
-int FormTimer::effectiveInterval() const
-{
-    return std::max(m_interval, TimerService::minimumPeriod);
+    m_service.remove(this);
 }
 
 void FormTimer::setInterval(int milliseconds)
@@ -40,14 +37,8 @@ void FormTimer::setEnabled(bool enabled)
 
 void FormTimer::restart()
 {
-    if (!m_service)
-        return;
-    m_due = m_service->now() + effectiveInterval();
-    m_service->reschedule();
-}
-
-void FormTimer::fire()
-{
-    if (m_handler)
-        m_handler();
+    if (isActive())
+        m_service.start(this, m_interval);
+    else
+        m_service.stop(this);
 }

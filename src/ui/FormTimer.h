@@ -8,14 +8,14 @@
 class TimerService;
 
 // A window timer: an interval in milliseconds and an enabled flag. Interval 0
-// never fires; enabling makes the first tick come one interval later.
+// never fires; enabling makes the first tick come one interval later. The
+// schedule itself is the service's; this is the window's handle on it.
 class FormTimer : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit FormTimer(const QString &name, QObject *parent = nullptr,
-                       TimerService *service = nullptr);
+    FormTimer(const QString &name, TimerService &service, QObject *parent = nullptr);
     ~FormTimer() override;
 
     [[nodiscard]] int interval() const { return m_interval; }
@@ -25,7 +25,6 @@ public:
     void setEnabled(bool enabled);
 
     [[nodiscard]] bool isActive() const { return m_enabled && m_interval > 0; }
-    [[nodiscard]] int effectiveInterval() const;
 
     void onTimer(std::function<void()> handler) { m_handler = std::move(handler); }
 
@@ -33,13 +32,10 @@ signals:
     void enabledChanged(bool enabled);
 
 private:
-    friend class TimerService;
-    void fire();
     void restart();
 
-    TimerService *m_service;
+    TimerService &m_service;
     std::function<void()> m_handler;
     int m_interval = 0;
     bool m_enabled = true;
-    qint64 m_due = 0;
 };

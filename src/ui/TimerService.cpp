@@ -1,18 +1,10 @@
 #include "ui/TimerService.h"
 
-#include "ui/FormTimer.h"
-
 #include <QElapsedTimer>
 
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
-
-namespace {
-
-TimerService *defaultService = nullptr;
-
-} // namespace
 
 TimerService::TimerService(Clock clock, QObject *parent)
     : QObject(parent)
@@ -28,24 +20,48 @@ TimerService::TimerService(Clock clock, QObject *parent)
     connect(&m_driver, &QTimer::timeout, this, [this] { runDue(); });
 }
 
-TimerService::~TimerService()
-{
-    for (FormTimer *timer : m_timers)
-        timer->m_service = nullptr;
-    if (defaultService == this)
-        defaultService = nullptr;
-}
-
-TimerService &TimerService::instance()
-{
-    if (!defaultService)
-        defaultService = new TimerService;
-    return *defaultService;
-}
+TimerService::~TimerService() = default;
 
 qint64 TimerService::now() const
 {
     return m_clock();
+}
+
+TimerService::Entry *TimerService::find(const FormTimer *timer)
+{
+    const auto entry = std::find_if(m_entries.begin(), m_entries.end(),
+                                    [timer](const Entry &e) { return e.timer == timer; });
+    return entry == m_entries.end() ? nullptr : &*entry;
+}
+
+void TimerService::add(const FormTimer *timer, std::function<void()> fire)
+{
+    m_entries.push_back({timer, std::move(fire)});
+}
+
+void TimerService::remove(const FormTimer *timer)
+{
+    std::erase_if(m_entries, [timer](const Entry &e) { return e.timer == timer; });
+    reschedule();
+}
+
+void TimerService::start(const FormTimer *timer, int interval)
+{
+    Entry *entry = find(timer);
+    if (!entry)
+        return;
+    entry->period = std::max(interval, minimumPeriod);
+    entry->started = true;
+    entry->due = now() + entry->period;
+    reschedule();
+}
+
+void TimerService::stop(const FormTimer *timer)
+{
+    if (Entry *entry = find(timer)) {
+        entry->started = false;
+        reschedule();
+    }
 }
 
 int TimerService::runDue()
@@ -61,18 +77,22 @@ int TimerService::runDue()
     m_running = true;
     const qint64 passTime = now();
     int fired = 0;
-    // Copy: handlers may create or destroy timers while the pass runs.
-    const std::vector<FormTimer *> pass = m_timers;
-    for (FormTimer *timer : pass) {
+    // By key: handlers may add, stop or remove timers while the pass runs.
+    std::vector<const FormTimer *> pass;
+    pass.reserve(m_entries.size());
+    for (const Entry &entry : m_entries)
+        pass.push_back(entry.timer);
+    for (const FormTimer *timer : pass) {
         if (m_halted)
             break;
-        if (std::find(m_timers.begin(), m_timers.end(), timer) == m_timers.end())
+        Entry *entry = find(timer);
+        if (!entry || !entry->started || entry->due > passTime + gatherWindow)
             continue;
-        if (!timer->isActive() || timer->m_due > passTime + gatherWindow)
-            continue;
-        timer->m_due = std::max(timer->m_due, passTime) + timer->effectiveInterval();
+        entry->due = std::max(entry->due, passTime) + entry->period;
         ++fired;
-        timer->fire();
+        // A copy: the handler may remove its own timer.
+        const std::function<void()> fire = entry->fire;
+        fire();
     }
     m_running = false;
     reschedule();
@@ -85,25 +105,14 @@ void TimerService::halt()
     m_driver.stop();
 }
 
-void TimerService::add(FormTimer *timer)
-{
-    m_timers.push_back(timer);
-}
-
-void TimerService::remove(FormTimer *timer)
-{
-    std::erase(m_timers, timer);
-    reschedule();
-}
-
 void TimerService::reschedule()
 {
     if (m_manual || m_running || m_halted)
         return;
     qint64 earliest = std::numeric_limits<qint64>::max();
-    for (const FormTimer *timer : m_timers) {
-        if (timer->isActive())
-            earliest = std::min(earliest, timer->m_due);
+    for (const Entry &entry : m_entries) {
+        if (entry.started)
+            earliest = std::min(earliest, entry.due);
     }
     if (earliest == std::numeric_limits<qint64>::max()) {
         m_driver.stop();
@@ -115,5 +124,5 @@ void TimerService::reschedule()
     // itself; a steady cadence keeps the running one.
     if (m_driver.isActive() && std::abs(m_driver.remainingTime() - wait) <= 1)
         return;
-    m_driver.start(wait > 0 ? wait : 0);
+    m_driver.start(wait);
 }

@@ -8,9 +8,10 @@
 
 class FormTimer;
 
-// Drives every FormTimer from one native timer. Timers that come due in the
-// same pass fire in the order they were registered, so a window can rely on
-// the order of its own timers (sampling before breakdown before display).
+// Owns the schedule of every FormTimer and drives them from one native timer.
+// Timers that come due in the same pass fire in the order they were added, so
+// a window can rely on the order of its own timers (sampling before breakdown
+// before display). The service must outlive the timers it schedules.
 class TimerService : public QObject
 {
     Q_OBJECT
@@ -29,18 +30,31 @@ public:
     explicit TimerService(Clock clock = {}, QObject *parent = nullptr);
     ~TimerService() override;
 
-    static TimerService &instance();
-
     [[nodiscard]] qint64 now() const;
-    // Fires every enabled timer that is due; returns how many fired.
+
+    // Timers added earlier fire earlier within a pass; `fire` runs the tick.
+    void add(const FormTimer *timer, std::function<void()> fire);
+    void remove(const FormTimer *timer);
+    // The first tick comes one interval (at least a frame) from now.
+    void start(const FormTimer *timer, int interval);
+    void stop(const FormTimer *timer);
+
+    // Fires every started timer that is due; returns how many fired.
     int runDue();
     // Stops every timer for good, e.g. before reporting a fatal failure.
     void halt();
 
 private:
-    friend class FormTimer;
-    void add(FormTimer *timer);
-    void remove(FormTimer *timer);
+    struct Entry
+    {
+        const FormTimer *timer;
+        std::function<void()> fire;
+        int period = 0;
+        bool started = false;
+        qint64 due = 0;
+    };
+
+    Entry *find(const FormTimer *timer);
     void reschedule();
 
     Clock m_clock;
@@ -48,5 +62,5 @@ private:
     bool m_running = false;
     bool m_halted = false;
     QTimer m_driver;
-    std::vector<FormTimer *> m_timers;
+    std::vector<Entry> m_entries;
 };

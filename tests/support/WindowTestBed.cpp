@@ -10,11 +10,7 @@ void WindowTestBed::setUpBed()
     m_store = std::make_unique<RecordingSettingsStore>();
     m_settings =
         std::make_unique<Settings>(*m_store, [this](const QString &line) { m_warnings << line; });
-    m_failures = std::make_unique<FailureReporter>(
-        [this](const QString &, const QString &text) { m_shown << text; },
-        [this](const QString &line) { m_printed << line; },
-        [this](int status) { m_exits << status; });
-    m_timers = std::make_unique<TimerService>([this] { return m_now; });
+    useTimers(std::make_unique<TimerService>([this] { return m_now; }));
     m_ticks.now = 0;
     m_engine = std::make_unique<UptimeEngine>(m_ticks);
 }
@@ -25,12 +21,24 @@ void WindowTestBed::tearDownBed()
     m_about.reset();
     m_main.reset();
     m_zOrder = nullptr;
+    m_failures.reset();
     m_timers.reset();
 }
 
 void WindowTestBed::useRealTime()
 {
-    m_timers = std::make_unique<TimerService>();
+    useTimers(std::make_unique<TimerService>());
+}
+
+void WindowTestBed::useTimers(std::unique_ptr<TimerService> timers)
+{
+    // The reporter halts the service that drives the windows under test.
+    m_failures.reset();
+    m_timers = std::move(timers);
+    m_failures = std::make_unique<FailureReporter>(
+        *m_timers, [this](const QString &, const QString &text) { m_shown << text; },
+        [this](const QString &line) { m_printed << line; },
+        [this](int status) { m_exits << status; });
 }
 
 FormContext WindowTestBed::context()

@@ -28,6 +28,7 @@ protected:
     void tearDownBed();
     // Timers driven by real time instead, for tests of nested event loops.
     void useRealTime();
+    void useTimers(std::unique_ptr<TimerService> timers);
 
     [[nodiscard]] FormContext context();
     // The three windows, as the program makes them (none loaded); the main
@@ -43,8 +44,8 @@ protected:
     QStringList m_printed;
     QStringList m_shown;
     QList<int> m_exits;
-    std::unique_ptr<FailureReporter> m_failures;
     std::unique_ptr<TimerService> m_timers;
+    std::unique_ptr<FailureReporter> m_failures;
     FixedTickSource m_ticks;
     std::unique_ptr<UptimeEngine> m_engine;
     RecordingZOrder *m_zOrder = nullptr; // owned by the main window

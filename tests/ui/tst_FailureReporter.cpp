@@ -1,4 +1,6 @@
 #include "ui/FailureReporter.h"
+#include "ui/FormTimer.h"
+#include "ui/TimerService.h"
 
 #include <QTest>
 
@@ -21,12 +23,15 @@ struct Recorder
     QStringList printed;
     QStringList shown;
     QList<int> exits;
+    qint64 now = 0;
+    TimerService timers{[this] { return now; }};
 
     FailureReporter reporter()
     {
-        return FailureReporter([this](const QString &, const QString &text) { shown << text; },
-                               [this](const QString &line) { printed << line; },
-                               [this](int status) { exits << status; });
+        return FailureReporter(
+            timers, [this](const QString &, const QString &text) { shown << text; },
+            [this](const QString &line) { printed << line; },
+            [this](int status) { exits << status; });
     }
 };
 
@@ -67,6 +72,8 @@ void TestFailureReporter::exceptionInHandlerIsFatal()
 {
     Recorder recorder;
     FailureReporter reporter = recorder.reporter();
+    FormTimer ticking(QStringLiteral("T"), recorder.timers);
+    ticking.setInterval(1);
     bool after = false;
     reporter.run("OK_BUTTON_Click", [] { throw std::runtime_error("control refused the value"); });
     reporter.run("OK_BUTTON_Click", [&after] { after = true; });
@@ -76,6 +83,9 @@ void TestFailureReporter::exceptionInHandlerIsFatal()
     QCOMPARE(recorder.shown.size(), 1);
     QVERIFY(recorder.shown.first().contains("OK_BUTTON_Click: control refused the value"));
     QVERIFY(recorder.printed.first().contains("OK_BUTTON_Click"));
+    // Nothing ticks on behind the message, in the service the windows use.
+    recorder.now = 100;
+    QCOMPARE(recorder.timers.runDue(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestFailureReporter)

@@ -50,7 +50,7 @@ void TestTimerService::firingTimes()
 
     m_now = 0;
     TimerService service(clock());
-    FormTimer timer(QStringLiteral("T"), nullptr, &service);
+    FormTimer timer(QStringLiteral("T"), service);
     timer.setEnabled(enabled);
     QList<int> fired;
     timer.onTimer([&] { fired << int(m_now); });
@@ -74,7 +74,7 @@ void TestTimerService::dueTogetherFireInRegistrationOrder()
     QStringList order;
     std::vector<std::unique_ptr<FormTimer>> timers;
     for (const char *name : {"first", "second", "third"}) {
-        timers.push_back(std::make_unique<FormTimer>(QLatin1String(name), nullptr, &service));
+        timers.push_back(std::make_unique<FormTimer>(QLatin1String(name), service));
         timers.back()->onTimer([&order, name] { order << QLatin1String(name); });
     }
     // Started a few milliseconds apart, in reverse, as a slow handler might.
@@ -95,8 +95,8 @@ void TestTimerService::handlerMayStopALaterTimer()
 {
     m_now = 0;
     TimerService service(clock());
-    FormTimer first(QStringLiteral("first"), nullptr, &service);
-    FormTimer second(QStringLiteral("second"), nullptr, &service);
+    FormTimer first(QStringLiteral("first"), service);
+    FormTimer second(QStringLiteral("second"), service);
     int secondFired = 0;
     first.onTimer([&] { second.setEnabled(false); });
     second.onTimer([&] { ++secondFired; });
@@ -111,7 +111,7 @@ void TestTimerService::settingTheSameFlagKeepsTheCountdown()
 {
     m_now = 0;
     TimerService service(clock());
-    FormTimer timer(QStringLiteral("T"), nullptr, &service);
+    FormTimer timer(QStringLiteral("T"), service);
     int fired = 0;
     timer.onTimer([&] { ++fired; });
     timer.setInterval(1000);
@@ -136,8 +136,8 @@ void TestTimerService::destroyedTimerNeverFires()
     m_now = 0;
     TimerService service(clock());
     int fired = 0;
-    auto doomed = std::make_unique<FormTimer>(QStringLiteral("doomed"), nullptr, &service);
-    FormTimer killer(QStringLiteral("killer"), nullptr, &service);
+    auto doomed = std::make_unique<FormTimer>(QStringLiteral("doomed"), service);
+    FormTimer killer(QStringLiteral("killer"), service);
     killer.onTimer([&] { doomed.reset(); });
     doomed->onTimer([&] { ++fired; });
     // The killer is registered second but the doomed timer is not due yet.
@@ -154,7 +154,7 @@ void TestTimerService::haltStopsEverything()
 {
     m_now = 0;
     TimerService service(clock());
-    FormTimer timer(QStringLiteral("T"), nullptr, &service);
+    FormTimer timer(QStringLiteral("T"), service);
     int fired = 0;
     timer.onTimer([&] { ++fired; });
     timer.setInterval(1);
@@ -167,7 +167,7 @@ void TestTimerService::haltStopsEverything()
 void TestTimerService::realClockDrivesTimers()
 {
     TimerService service;
-    FormTimer timer(QStringLiteral("T"), nullptr, &service);
+    FormTimer timer(QStringLiteral("T"), service);
     int fired = 0;
     timer.onTimer([&] { ++fired; });
     timer.setInterval(1);

@@ -59,33 +59,13 @@ TickBox *VH_WTK_ABOUT::autoStartTickbox() const
 
 void VH_WTK_ABOUT::createControls(QWidget *surface)
 {
-    FailureReporter &failures = context().failures;
-
-    auto *live = new QPushButton(QStringLiteral("Live Calculations"), surface);
-    live->setObjectName(QStringLiteral("LIVE_CALCULATIONS_BUTTON"));
-    place(live, 480, 1200, 1695, 495);
-    connect(live, &QPushButton::clicked, this, [this, &failures] {
-        failures.run("LIVE_CALCULATIONS_BUTTON_Click",
-                     [this] { LIVE_CALCULATIONS_BUTTON_Click(); });
-    });
-
-    auto *alwaysOnTop = new TickBox(QStringLiteral("Always On Top"), surface);
-    alwaysOnTop->setObjectName(QStringLiteral("AlwaysOnTop_TICKBOX"));
-    alwaysOnTop->setWrapping(true);
-    alwaysOnTop->setValue(1);
-    place(alwaysOnTop, 2640, 1200, 975, 495);
-
-    auto *autoStart = new TickBox(QStringLiteral("AutoStart"), surface);
-    autoStart->setObjectName(QStringLiteral("AUTOSTART_TICKBOX"));
-    autoStart->setWrapping(true);
-    autoStart->setValue(1);
-    place(autoStart, 3960, 1200, 975, 495);
-
-    auto *ok = new QPushButton(QStringLiteral("OK"), surface);
-    ok->setObjectName(QStringLiteral("OK_BUTTON"));
-    place(ok, 5400, 1200, 2055, 615);
-    connect(ok, &QPushButton::clicked, this,
-            [this, &failures] { failures.run("OK_BUTTON_Click", [this] { OK_BUTTON_Click(); }); });
+    auto *live = createButton("LIVE_CALCULATIONS_BUTTON", QStringLiteral("Live Calculations"),
+                              {480, 1200, 1695, 495}, "LIVE_CALCULATIONS_BUTTON_Click",
+                              &VH_WTK_ABOUT::LIVE_CALCULATIONS_BUTTON_Click);
+    auto *alwaysOnTop = createOption(surface, "AlwaysOnTop_TICKBOX", "Always On Top", 2640);
+    auto *autoStart = createOption(surface, "AUTOSTART_TICKBOX", "AutoStart", 3960);
+    auto *ok = createButton("OK_BUTTON", QStringLiteral("OK"), {5400, 1200, 2055, 615},
+                            "OK_BUTTON_Click", &VH_WTK_ABOUT::OK_BUTTON_Click);
 
     for (const TitleDesign &design : titleDesigns) {
         auto *label = new Label(QLatin1String(design.caption), surface);
@@ -93,23 +73,28 @@ void VH_WTK_ABOUT::createControls(QWidget *surface)
         TitleStyle::apply(label);
         place(label, design.left, design.top, design.width, design.height);
     }
-    connect(control<Label>(QStringLiteral("CREATOR_TEXTBOX")), &Label::doubleClicked, this,
-            [this, &failures] {
-                failures.run("CREATOR_TEXTBOX_DblClick", [this] { CREATOR_TEXTBOX_DblClick(); });
-            });
+    handle(control<Label>(QStringLiteral("CREATOR_TEXTBOX")), &Label::doubleClicked,
+           "CREATOR_TEXTBOX_DblClick", &VH_WTK_ABOUT::CREATOR_TEXTBOX_DblClick);
 
-    QWidget::setTabOrder(ok, autoStart);
-    QWidget::setTabOrder(autoStart, alwaysOnTop);
-    QWidget::setTabOrder(alwaysOnTop, live);
+    chainTabOrder({{0, ok}, {1, autoStart}, {2, alwaysOnTop}, {3, live}});
     ok->setFocus();
 
     // Connected last: the design state set above is no click.
-    connect(alwaysOnTop, &TickBox::valueChanged, this, [this, &failures] {
-        failures.run("AlwaysOnTop_TICKBOX_Click", [this] { AlwaysOnTop_TICKBOX_Click(); });
-    });
-    connect(autoStart, &TickBox::valueChanged, this, [this, &failures] {
-        failures.run("AUTOSTART_TICKBOX_Click", [this] { AUTOSTART_TICKBOX_Click(); });
-    });
+    handle(alwaysOnTop, &TickBox::valueChanged, "AlwaysOnTop_TICKBOX_Click",
+           &VH_WTK_ABOUT::AlwaysOnTop_TICKBOX_Click);
+    handle(autoStart, &TickBox::valueChanged, "AUTOSTART_TICKBOX_Click",
+           &VH_WTK_ABOUT::AUTOSTART_TICKBOX_Click);
+}
+
+TickBox *VH_WTK_ABOUT::createOption(QWidget *surface, const char *name, const char *caption,
+                                    int left)
+{
+    auto *tickbox = new TickBox(QLatin1String(caption), surface);
+    tickbox->setObjectName(QLatin1String(name));
+    tickbox->setWrapping(true);
+    tickbox->setValue(1);
+    place(tickbox, left, 1200, 975, 495);
+    return tickbox;
 }
 
 void VH_WTK_ABOUT::Form_Load()
@@ -165,12 +150,11 @@ void VH_WTK_ABOUT::AlwaysOnTop_TICKBOX_Click()
 void VH_WTK_ABOUT::AUTOSTART_TICKBOX_Click()
 {
     const bool on = autoStartTickbox()->value() == 1;
-    const QStringList &timers = VH_WTK_MAIN::uptimeTimerNames();
     m_main.autoStartTickbox()->setValue(on ? 1 : 0);
-    for (const QString &name : timers.mid(0, 5))
+    for (const QString &name : VH_WTK_MAIN::arithmeticTimerNames())
         m_main.timer(name)->setEnabled(on);
     m_main.display()->setBackground(on ? DisplayStyle::running : DisplayStyle::stopped);
-    m_main.timer(timers.last())->setEnabled(on);
+    m_main.timer(VH_WTK_MAIN::displayTimerName())->setEnabled(on);
     saveOption(SettingKey::AUTOSTART_TICKBOX, autoStartTickbox());
     // Turned on, the line replaces this text at the display timer's next tick.
     if (!on)

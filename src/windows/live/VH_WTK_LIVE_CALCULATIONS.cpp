@@ -271,7 +271,6 @@ QPushButton *VH_WTK_LIVE_CALCULATIONS::timerButton() const
 
 void VH_WTK_LIVE_CALCULATIONS::createControls(QWidget *surface)
 {
-    FailureReporter &failures = context().failures;
     std::map<int, QWidget *> tabOrder;
     for (const ControlDesign &design : controlDesigns) {
         const QString name = QLatin1String(design.name);
@@ -316,22 +315,20 @@ void VH_WTK_LIVE_CALCULATIONS::createControls(QWidget *surface)
     m_display = control<TextField>(displayName);
     auto *ok = control<QPushButton>(QStringLiteral("OK_BUTTON"));
     ok->setFocus();
-    connect(ok, &QPushButton::clicked, this,
-            [this, &failures] { failures.run("OK_BUTTON_Click", [this] { OK_BUTTON_Click(); }); });
+    handle(ok, &QPushButton::clicked, "OK_BUTTON_Click",
+           &VH_WTK_LIVE_CALCULATIONS::OK_BUTTON_Click);
     // Escape closes the window as the OK button does.
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), surface);
     connect(escape, &QShortcut::activated, ok, &QPushButton::click);
-    connect(timerButton(), &QPushButton::clicked, this, [this, &failures] {
-        failures.run("TIMER_BUTTON_Click", [this] { TIMER_BUTTON_Click(); });
-    });
+    handle(timerButton(), &QPushButton::clicked, "TIMER_BUTTON_Click",
+           &VH_WTK_LIVE_CALCULATIONS::TIMER_BUTTON_Click);
 
     m_mirror.clear();
     for (const std::string_view cell : mirroredCells)
         m_mirror.emplace_back(cell, control<TextField>(QLatin1String(cell.data(), cell.size())));
 
-    addTimer(QStringLiteral("TEXTBOX_UPDATE_TIMER"), true)->onTimer([this, &failures] {
-        failures.run("TEXTBOX_UPDATE_TIMER_Timer", [this] { TEXTBOX_UPDATE_TIMER_Timer(); });
-    });
+    addTimer(QStringLiteral("TEXTBOX_UPDATE_TIMER"), true, "TEXTBOX_UPDATE_TIMER_Timer",
+             &VH_WTK_LIVE_CALCULATIONS::TEXTBOX_UPDATE_TIMER_Timer);
 }
 
 void VH_WTK_LIVE_CALCULATIONS::Form_Load()
@@ -373,10 +370,9 @@ void VH_WTK_LIVE_CALCULATIONS::TIMER_BUTTON_Click()
 {
     // The caption alone decides, whatever the timers are doing.
     const bool start = timerButton()->text() == startTimers;
-    const QStringList &uptime = VH_WTK_MAIN::uptimeTimerNames();
     const QColor &look = start ? DisplayStyle::running : DisplayStyle::stopped;
     timerButton()->setText(start ? stopTimers : startTimers);
-    for (const QString &name : uptime.mid(0, 5))
+    for (const QString &name : VH_WTK_MAIN::arithmeticTimerNames())
         m_main.timer(name)->setEnabled(start);
     timer(QStringLiteral("TEXTBOX_UPDATE_TIMER"))->setEnabled(start);
     m_main.display()->setBackground(look);
@@ -385,7 +381,7 @@ void VH_WTK_LIVE_CALCULATIONS::TIMER_BUTTON_Click()
         display()->setTextIfDifferent(DisplayStyle::stoppedText);
         m_main.display()->setTextIfDifferent(DisplayStyle::stoppedText);
     }
-    m_main.timer(uptime.last())->setEnabled(start);
+    m_main.timer(VH_WTK_MAIN::displayTimerName())->setEnabled(start);
 }
 
 void VH_WTK_LIVE_CALCULATIONS::TEXTBOX_UPDATE_TIMER_Timer()

@@ -22,9 +22,7 @@
 #include <array>
 #include <map>
 
-namespace {
-
-enum class Kind
+enum class VH_WTK_MAIN::Kind
 {
     Picture,
     Text,
@@ -32,7 +30,7 @@ enum class Kind
     Label,
 };
 
-struct ControlDesign
+struct VH_WTK_MAIN::ControlDesign
 {
     const char *name;
     Kind kind;
@@ -44,53 +42,7 @@ struct ControlDesign
     int tab;
 };
 
-// In creation order; positions and sizes in twips of the client area.
-constexpr std::array<ControlDesign, 44> controlDesigns{{
-    {"VH_16_ICON_PIC", Kind::Picture, 0, 0, 300, 300, nullptr, 0},
-    {"VH_UPTIME_DISPLAY_TEXTBOX", Kind::Text, 360, 0, 2415, 315, nullptr, 1},
-    {"AUTOSTART_TICKBOX", Kind::Tick, 9000, 240, 1095, 255, "AutoStart", 43},
-    {"DAYS_ROUNDED_TB", Kind::Text, 5280, 1200, 1935, 375, nullptr, 42},
-    {"HOURS_24_TB", Kind::Text, 7680, 720, 375, 375, nullptr, 41},
-    {"HOURS_FULL", Kind::Text, 7320, 1200, 1215, 375, nullptr, 40},
-    {"HOURS_LEFT_TB", Kind::Text, 8640, 720, 1935, 375, nullptr, 39},
-    {"HOURS_ROUNDED_TB", Kind::Text, 8640, 1200, 1935, 375, nullptr, 38},
-    {"MINS_60_TB", Kind::Text, 5760, 2040, 375, 375, nullptr, 37},
-    {"MINUTES_LEFT_X_60_TB", Kind::Text, 6240, 1800, 2895, 375, nullptr, 36},
-    {"SECS_60_TB", Kind::Text, 5760, 3120, 375, 375, nullptr, 35},
-    {"MINUTES_ROUNDED_X_60_TB", Kind::Text, 6240, 2280, 2895, 375, nullptr, 34},
-    {"SECONDS_LEFT_TB", Kind::Text, 6240, 2880, 2175, 375, nullptr, 33},
-    {"SECONDS_ROUNDED_TB", Kind::Text, 6240, 3360, 2175, 375, nullptr, 32},
-    {"DAYS_MIRROR_TB", Kind::Text, 5280, 720, 1935, 375, nullptr, 31},
-    {"SECONDS_DIFFERENCE_TB", Kind::Text, 8640, 3120, 2295, 375, nullptr, 30},
-    {"MINUTES_DIFFERENCE_LEFT_TB", Kind::Text, 9240, 1800, 2295, 375, nullptr, 29},
-    {"MINUTES_DIFFERENCE_ROUNDED_TB", Kind::Text, 9240, 2280, 2295, 375, nullptr, 28},
-    {"SECONDS_DIFFERENCE_ROUNDED_TB", Kind::Text, 8640, 3600, 2295, 375, nullptr, 27},
-    {"TOTAL_MIL_SEC", Kind::Text, 1200, 1440, 1215, 375, nullptr, 17},
-    {"TOTAL_MIL_MIN", Kind::Text, 1200, 1920, 1215, 375, nullptr, 16},
-    {"TOTAL_MIL_HOUR", Kind::Text, 1200, 2400, 1215, 375, nullptr, 15},
-    {"TOTAL_MIL_DAY", Kind::Text, 1200, 2880, 1215, 375, nullptr, 14},
-    {"TOTAL_MIL_WEEK", Kind::Text, 1200, 3360, 1215, 375, nullptr, 13},
-    {"TOTAL_MIL_MONTH", Kind::Text, 1200, 3840, 1215, 375, nullptr, 12},
-    {"TOTAL_MIL_YEAR", Kind::Text, 1200, 4320, 1215, 375, nullptr, 11},
-    {"START_TB", Kind::Text, 1200, 840, 2535, 405, nullptr, 10},
-    {"SECS_TB", Kind::Text, 2640, 1440, 1935, 375, nullptr, 9},
-    {"DAYS_TB", Kind::Text, 2640, 2880, 1935, 375, nullptr, 8},
-    {"HOURS_TB", Kind::Text, 2640, 2400, 1935, 375, nullptr, 7},
-    {"MINS_TB", Kind::Text, 2640, 1920, 1935, 375, nullptr, 6},
-    {"WEEKS_TB", Kind::Text, 2640, 3360, 1935, 375, nullptr, 5},
-    {"MONTHS_TB", Kind::Text, 2640, 3840, 1935, 375, nullptr, 4},
-    {"YEARS_TB", Kind::Text, 2640, 4320, 1935, 375, nullptr, 3},
-    {"AlwaysOnTop_TICKBOX", Kind::Tick, 7320, 240, 1455, 255, "Always On Top", 2},
-    {"Label13", Kind::Label, 3840, 1080, 855, 255, "RESULT", 26},
-    {"Label3", Kind::Label, 240, 4320, 855, 255, "YEARS", 25},
-    {"Label4", Kind::Label, 240, 3840, 855, 255, "MONTHS", 24},
-    {"Label5", Kind::Label, 240, 3360, 855, 255, "WEEKS", 23},
-    {"Label6", Kind::Label, 240, 2880, 855, 255, "DAYS", 22},
-    {"Label7", Kind::Label, 240, 2400, 855, 255, "HOURS", 21},
-    {"Label8", Kind::Label, 240, 1920, 855, 255, "MINUTES", 20},
-    {"Label9", Kind::Label, 240, 1440, 855, 255, "SECONDS", 19},
-    {"START_LABEL", Kind::Label, 240, 960, 855, 255, "START", 18},
-}};
+namespace {
 
 const QString displayName = QStringLiteral("VH_UPTIME_DISPLAY_TEXTBOX");
 
@@ -108,13 +60,25 @@ VH_WTK_MAIN::VH_WTK_MAIN(UptimeEngine &engine, FormContext context, std::functio
 
 VH_WTK_MAIN::~VH_WTK_MAIN() = default;
 
-const QStringList &VH_WTK_MAIN::uptimeTimerNames()
+const QStringList &VH_WTK_MAIN::arithmeticTimerNames()
 {
     static const QStringList names{
         QStringLiteral("UPTIME_TIMER"),        QStringLiteral("DAY_UPTIME_TIMER"),
         QStringLiteral("HOUR_UPTIME_TIMER"),   QStringLiteral("MINUTE_UPTIME_TIMER"),
-        QStringLiteral("SECOND_UPTIME_TIMER"), QStringLiteral("VH_DISPLAY_UPDATE_TIMER"),
+        QStringLiteral("SECOND_UPTIME_TIMER"),
     };
+    return names;
+}
+
+const QString &VH_WTK_MAIN::displayTimerName()
+{
+    static const QString name = QStringLiteral("VH_DISPLAY_UPDATE_TIMER");
+    return name;
+}
+
+const QStringList &VH_WTK_MAIN::uptimeTimerNames()
+{
+    static const QStringList names = arithmeticTimerNames() + QStringList{displayTimerName()};
     return names;
 }
 
@@ -135,88 +99,123 @@ TickBox *VH_WTK_MAIN::autoStartTickbox() const
 
 void VH_WTK_MAIN::createControls(QWidget *surface)
 {
-    auto *cellFields = new CellFields(m_engine.cells(), surface);
-    m_cellFields = cellFields;
+    m_cellFields = new CellFields(m_engine.cells(), surface);
+    // In creation order; positions and sizes in twips of the client area.
+    static constexpr std::array<ControlDesign, 44> designs{{
+        {"VH_16_ICON_PIC", Kind::Picture, 0, 0, 300, 300, nullptr, 0},
+        {"VH_UPTIME_DISPLAY_TEXTBOX", Kind::Text, 360, 0, 2415, 315, nullptr, 1},
+        {"AUTOSTART_TICKBOX", Kind::Tick, 9000, 240, 1095, 255, "AutoStart", 43},
+        {"DAYS_ROUNDED_TB", Kind::Text, 5280, 1200, 1935, 375, nullptr, 42},
+        {"HOURS_24_TB", Kind::Text, 7680, 720, 375, 375, nullptr, 41},
+        {"HOURS_FULL", Kind::Text, 7320, 1200, 1215, 375, nullptr, 40},
+        {"HOURS_LEFT_TB", Kind::Text, 8640, 720, 1935, 375, nullptr, 39},
+        {"HOURS_ROUNDED_TB", Kind::Text, 8640, 1200, 1935, 375, nullptr, 38},
+        {"MINS_60_TB", Kind::Text, 5760, 2040, 375, 375, nullptr, 37},
+        {"MINUTES_LEFT_X_60_TB", Kind::Text, 6240, 1800, 2895, 375, nullptr, 36},
+        {"SECS_60_TB", Kind::Text, 5760, 3120, 375, 375, nullptr, 35},
+        {"MINUTES_ROUNDED_X_60_TB", Kind::Text, 6240, 2280, 2895, 375, nullptr, 34},
+        {"SECONDS_LEFT_TB", Kind::Text, 6240, 2880, 2175, 375, nullptr, 33},
+        {"SECONDS_ROUNDED_TB", Kind::Text, 6240, 3360, 2175, 375, nullptr, 32},
+        {"DAYS_MIRROR_TB", Kind::Text, 5280, 720, 1935, 375, nullptr, 31},
+        {"SECONDS_DIFFERENCE_TB", Kind::Text, 8640, 3120, 2295, 375, nullptr, 30},
+        {"MINUTES_DIFFERENCE_LEFT_TB", Kind::Text, 9240, 1800, 2295, 375, nullptr, 29},
+        {"MINUTES_DIFFERENCE_ROUNDED_TB", Kind::Text, 9240, 2280, 2295, 375, nullptr, 28},
+        {"SECONDS_DIFFERENCE_ROUNDED_TB", Kind::Text, 8640, 3600, 2295, 375, nullptr, 27},
+        {"TOTAL_MIL_SEC", Kind::Text, 1200, 1440, 1215, 375, nullptr, 17},
+        {"TOTAL_MIL_MIN", Kind::Text, 1200, 1920, 1215, 375, nullptr, 16},
+        {"TOTAL_MIL_HOUR", Kind::Text, 1200, 2400, 1215, 375, nullptr, 15},
+        {"TOTAL_MIL_DAY", Kind::Text, 1200, 2880, 1215, 375, nullptr, 14},
+        {"TOTAL_MIL_WEEK", Kind::Text, 1200, 3360, 1215, 375, nullptr, 13},
+        {"TOTAL_MIL_MONTH", Kind::Text, 1200, 3840, 1215, 375, nullptr, 12},
+        {"TOTAL_MIL_YEAR", Kind::Text, 1200, 4320, 1215, 375, nullptr, 11},
+        {"START_TB", Kind::Text, 1200, 840, 2535, 405, nullptr, 10},
+        {"SECS_TB", Kind::Text, 2640, 1440, 1935, 375, nullptr, 9},
+        {"DAYS_TB", Kind::Text, 2640, 2880, 1935, 375, nullptr, 8},
+        {"HOURS_TB", Kind::Text, 2640, 2400, 1935, 375, nullptr, 7},
+        {"MINS_TB", Kind::Text, 2640, 1920, 1935, 375, nullptr, 6},
+        {"WEEKS_TB", Kind::Text, 2640, 3360, 1935, 375, nullptr, 5},
+        {"MONTHS_TB", Kind::Text, 2640, 3840, 1935, 375, nullptr, 4},
+        {"YEARS_TB", Kind::Text, 2640, 4320, 1935, 375, nullptr, 3},
+        {"AlwaysOnTop_TICKBOX", Kind::Tick, 7320, 240, 1455, 255, "Always On Top", 2},
+        {"Label13", Kind::Label, 3840, 1080, 855, 255, "RESULT", 26},
+        {"Label3", Kind::Label, 240, 4320, 855, 255, "YEARS", 25},
+        {"Label4", Kind::Label, 240, 3840, 855, 255, "MONTHS", 24},
+        {"Label5", Kind::Label, 240, 3360, 855, 255, "WEEKS", 23},
+        {"Label6", Kind::Label, 240, 2880, 855, 255, "DAYS", 22},
+        {"Label7", Kind::Label, 240, 2400, 855, 255, "HOURS", 21},
+        {"Label8", Kind::Label, 240, 1920, 855, 255, "MINUTES", 20},
+        {"Label9", Kind::Label, 240, 1440, 855, 255, "SECONDS", 19},
+        {"START_LABEL", Kind::Label, 240, 960, 855, 255, "START", 18},
+    }};
+
     std::map<int, QWidget *> tabOrder;
-    for (const ControlDesign &design : controlDesigns) {
-        const QString name = QLatin1String(design.name);
-        QWidget *control = nullptr;
-        switch (design.kind) {
-        case Kind::Picture: {
-            auto *picture = new PictureBox(surface);
-            picture->setIcon(ProgramIcon::icon());
-            connect(picture, &PictureBox::doubleClicked, this, [this] {
-                context().failures.run("VH_16_ICON_PIC_DblClick",
-                                       [this] { VH_16_ICON_PIC_DblClick(); });
-            });
-            control = picture;
-            break;
-        }
-        case Kind::Text: {
-            auto *field = new TextField(surface);
-            control = field;
-            if (name == displayName) {
-                field->setText(QStringLiteral("00000X, 00X, 00X, 000X,"));
-                DisplayStyle::apply(field, 9.75);
-                m_display = field;
-                connect(field, &TextField::doubleClicked, this, [this] {
-                    context().failures.run("VH_UPTIME_DISPLAY_TEXTBOX_DblClick",
-                                           [this] { VH_UPTIME_DISPLAY_TEXTBOX_DblClick(); });
-                });
-            } else {
-                field->setObjectName(name);
-                cellFields->add(design.name, field);
-            }
-            break;
-        }
-        case Kind::Tick: {
-            auto *tickbox = new TickBox(QLatin1String(design.caption), surface);
-            tickbox->setValue(1);
-            control = tickbox;
-            break;
-        }
-        case Kind::Label:
-            control = new Label(QLatin1String(design.caption), surface);
-            break;
-        }
-        control->setObjectName(name);
+    for (const ControlDesign &design : designs) {
+        QWidget *control = createControl(design, surface);
+        control->setObjectName(QLatin1String(design.name));
         place(control, design.left, design.top, design.width, design.height);
         tabOrder.emplace(design.tab, control);
     }
+    chainTabOrder(tabOrder);
 
     auto *line =
         new Line(QPoint(pixels(5160), pixels(720)), QPoint(pixels(5160), pixels(4800)), surface);
     line->setObjectName(QStringLiteral("Line1"));
 
-    chainTabOrder(tabOrder);
-
     createTimers();
+}
+
+QWidget *VH_WTK_MAIN::createControl(const ControlDesign &design, QWidget *surface)
+{
+    switch (design.kind) {
+    case Kind::Picture: {
+        auto *picture = new PictureBox(surface);
+        picture->setIcon(ProgramIcon::icon());
+        handle(picture, &PictureBox::doubleClicked, "VH_16_ICON_PIC_DblClick",
+               &VH_WTK_MAIN::VH_16_ICON_PIC_DblClick);
+        return picture;
+    }
+    case Kind::Text: {
+        auto *field = new TextField(surface);
+        if (QLatin1String(design.name) != displayName) {
+            m_cellFields->add(design.name, field);
+            return field;
+        }
+        field->setText(QStringLiteral("00000X, 00X, 00X, 000X,"));
+        DisplayStyle::apply(field, 9.75);
+        m_display = field;
+        handle(field, &TextField::doubleClicked, "VH_UPTIME_DISPLAY_TEXTBOX_DblClick",
+               &VH_WTK_MAIN::VH_UPTIME_DISPLAY_TEXTBOX_DblClick);
+        return field;
+    }
+    case Kind::Tick: {
+        auto *tickbox = new TickBox(QLatin1String(design.caption), surface);
+        tickbox->setValue(1);
+        return tickbox;
+    }
+    case Kind::Label:
+        break;
+    }
+    return new Label(QLatin1String(design.caption), surface);
 }
 
 void VH_WTK_MAIN::createTimers()
 {
-    // Registered in firing order, so one pass runs sampling, breakdown and
-    // display on the same sample.
-    addTimer(QStringLiteral("UPTIME_TIMER"), true)->onTimer([this] { UPTIME_TIMER_Timer(); });
-    addTimer(QStringLiteral("DAY_UPTIME_TIMER"), false)->onTimer([this] {
-        DAY_UPTIME_TIMER_Timer();
-    });
-    addTimer(QStringLiteral("HOUR_UPTIME_TIMER"), false)->onTimer([this] {
-        HOUR_UPTIME_TIMER_Timer();
-    });
-    addTimer(QStringLiteral("MINUTE_UPTIME_TIMER"), false)->onTimer([this] {
-        MINUTE_UPTIME_TIMER_Timer();
-    });
-    addTimer(QStringLiteral("SECOND_UPTIME_TIMER"), false)->onTimer([this] {
-        SECOND_UPTIME_TIMER_Timer();
-    });
-    addTimer(QStringLiteral("VH_DISPLAY_UPDATE_TIMER"), true)->onTimer([this] {
-        context().failures.run("VH_DISPLAY_UPDATE_TIMER_Timer",
-                               [this] { VH_DISPLAY_UPDATE_TIMER_Timer(); });
-    });
-    addTimer(QStringLiteral("AlwaysOnTopTimer"), true)->onTimer([this] {
-        context().failures.run("AlwaysOnTopTimer_Timer", [this] { AlwaysOnTopTimer_Timer(); });
-    });
+    // Added in firing order, so one pass runs sampling, breakdown and display
+    // on the same sample.
+    addTimer(QStringLiteral("UPTIME_TIMER"), true, "UPTIME_TIMER_Timer",
+             &VH_WTK_MAIN::UPTIME_TIMER_Timer);
+    addTimer(QStringLiteral("DAY_UPTIME_TIMER"), false, "DAY_UPTIME_TIMER_Timer",
+             &VH_WTK_MAIN::DAY_UPTIME_TIMER_Timer);
+    addTimer(QStringLiteral("HOUR_UPTIME_TIMER"), false, "HOUR_UPTIME_TIMER_Timer",
+             &VH_WTK_MAIN::HOUR_UPTIME_TIMER_Timer);
+    addTimer(QStringLiteral("MINUTE_UPTIME_TIMER"), false, "MINUTE_UPTIME_TIMER_Timer",
+             &VH_WTK_MAIN::MINUTE_UPTIME_TIMER_Timer);
+    addTimer(QStringLiteral("SECOND_UPTIME_TIMER"), false, "SECOND_UPTIME_TIMER_Timer",
+             &VH_WTK_MAIN::SECOND_UPTIME_TIMER_Timer);
+    addTimer(displayTimerName(), true, "VH_DISPLAY_UPDATE_TIMER_Timer",
+             &VH_WTK_MAIN::VH_DISPLAY_UPDATE_TIMER_Timer);
+    addTimer(QStringLiteral("AlwaysOnTopTimer"), true, "AlwaysOnTopTimer_Timer",
+             &VH_WTK_MAIN::AlwaysOnTopTimer_Timer);
 }
 
 void VH_WTK_MAIN::Form_Load()
@@ -292,38 +291,35 @@ void VH_WTK_MAIN::showAbout()
     m_about().showModal(*this);
 }
 
-void VH_WTK_MAIN::engineHandler(const char *name,
-                                std::optional<EngineFault> (UptimeEngine::*handler)())
+void VH_WTK_MAIN::reportFault(const std::optional<EngineFault> &fault)
 {
-    context().failures.run(name, [this, handler] {
-        if (const auto fault = (m_engine.*handler)())
-            context().failures.engineFault(*fault);
-    });
+    if (fault)
+        context().failures.engineFault(*fault);
 }
 
 void VH_WTK_MAIN::UPTIME_TIMER_Timer()
 {
-    engineHandler("UPTIME_TIMER_Timer", &UptimeEngine::UPTIME_TIMER_Timer);
+    reportFault(m_engine.UPTIME_TIMER_Timer());
 }
 
 void VH_WTK_MAIN::DAY_UPTIME_TIMER_Timer()
 {
-    engineHandler("DAY_UPTIME_TIMER_Timer", &UptimeEngine::DAY_UPTIME_TIMER_Timer);
+    reportFault(m_engine.DAY_UPTIME_TIMER_Timer());
 }
 
 void VH_WTK_MAIN::HOUR_UPTIME_TIMER_Timer()
 {
-    engineHandler("HOUR_UPTIME_TIMER_Timer", &UptimeEngine::HOUR_UPTIME_TIMER_Timer);
+    reportFault(m_engine.HOUR_UPTIME_TIMER_Timer());
 }
 
 void VH_WTK_MAIN::MINUTE_UPTIME_TIMER_Timer()
 {
-    engineHandler("MINUTE_UPTIME_TIMER_Timer", &UptimeEngine::MINUTE_UPTIME_TIMER_Timer);
+    reportFault(m_engine.MINUTE_UPTIME_TIMER_Timer());
 }
 
 void VH_WTK_MAIN::SECOND_UPTIME_TIMER_Timer()
 {
-    engineHandler("SECOND_UPTIME_TIMER_Timer", &UptimeEngine::SECOND_UPTIME_TIMER_Timer);
+    reportFault(m_engine.SECOND_UPTIME_TIMER_Timer());
 }
 
 void VH_WTK_MAIN::VH_DISPLAY_UPDATE_TIMER_Timer()

@@ -31,8 +31,11 @@ public:
 
     [[nodiscard]] UptimeEngine &engine() { return m_engine; }
 
-    // The six uptime timers in the order they are started, stopped and fired.
+    // The six uptime timers in the order they are started, stopped and fired:
+    // the sampling and breakdown timers, then the display timer.
     static const QStringList &uptimeTimerNames();
+    static const QStringList &arithmeticTimerNames();
+    static const QString &displayTimerName();
 
     [[nodiscard]] TextField *display() const;
     // The field of a value cell, brought up to date with its cell first.
@@ -50,12 +53,14 @@ protected:
     void Form_DblClick() override;
 
 private:
-    void createCells(QWidget *surface);
+    enum class Kind;
+    struct ControlDesign;
+    QWidget *createControl(const ControlDesign &design, QWidget *surface);
     void createTimers();
     void showAbout();
     void keepOnSomeScreen();
     [[nodiscard]] ZOrder::Handle nativeHandle() const;
-    void engineHandler(const char *name, std::optional<EngineFault> (UptimeEngine::*handler)());
+    void reportFault(const std::optional<EngineFault> &fault);
 
     void UPTIME_TIMER_Timer();
     void DAY_UPTIME_TIMER_Timer();

@@ -74,10 +74,10 @@ void TestLiveCalculationsX11::openedFromTheStrip()
     store.stored.insert("LIVE_CALCS_Top", "3000");
     Settings settings(store, [](const QString &) {});
     QStringList problems;
-    FailureReporter failures([&](const QString &, const QString &text) { problems << text; },
-                             [&](const QString &line) { problems << line; },
-                             [&](int) { problems << "exit"; });
     TimerService timers;
+    FailureReporter failures(
+        timers, [&](const QString &, const QString &text) { problems << text; },
+        [&](const QString &line) { problems << line; }, [&](int) { problems << "exit"; });
     FixedTickSource ticks;
     ticks.now = 90061001;
     UptimeEngine engine(ticks);
