@@ -16,9 +16,13 @@
 Program::Program()
     : m_store(std::make_unique<QSettingsStore>())
     , m_settings(std::make_unique<Settings>(*m_store))
-    , m_timers(std::make_unique<TimerService>())
-    , m_failures(std::make_unique<FailureReporter>(*m_timers))
     , m_ticks(std::make_unique<SystemTickSource>())
+    // Waits are worked out on the tick counter, which goes on during a
+    // suspend, so the line is right at once after a resume.
+    , m_timers(std::make_unique<TimerService>(
+          [ticks = m_ticks.get()] { return static_cast<qint64>(ticks->milliseconds()); },
+          TimerService::Drive::Native))
+    , m_failures(std::make_unique<FailureReporter>(*m_timers))
     , m_engine(std::make_unique<UptimeEngine>(*m_ticks))
 {}
 

@@ -34,9 +34,9 @@ private:
 
     std::unique_ptr<SettingsStore> m_store;
     std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<SystemTickSource> m_ticks;
     std::unique_ptr<TimerService> m_timers;
     std::unique_ptr<FailureReporter> m_failures;
-    std::unique_ptr<SystemTickSource> m_ticks;
     std::unique_ptr<UptimeEngine> m_engine;
     std::unique_ptr<VH_WTK_MAIN> m_main;
     std::unique_ptr<VH_WTK_ABOUT> m_about;

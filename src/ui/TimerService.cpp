@@ -7,9 +7,13 @@
 #include <limits>
 
 TimerService::TimerService(Clock clock, QObject *parent)
+    : TimerService(clock, clock ? Drive::Manual : Drive::Native, parent)
+{}
+
+TimerService::TimerService(Clock clock, Drive drive, QObject *parent)
     : QObject(parent)
     , m_clock(std::move(clock))
-    , m_manual(static_cast<bool>(m_clock))
+    , m_manual(drive == Drive::Manual)
 {
     if (!m_clock) {
         auto elapsed = std::make_shared<QElapsedTimer>();
@@ -50,9 +54,11 @@ void TimerService::start(const FormTimer *timer, int interval)
     Entry *entry = find(timer);
     if (!entry)
         return;
-    entry->period = std::max(interval, minimumPeriod);
+    entry->period = interval;
     entry->started = true;
-    entry->due = now() + entry->period;
+    // A paced timer's first tick comes a frame later, so a window shows its
+    // values at once instead of up to a second after it opens.
+    entry->due = now() + std::max(interval, minimumPeriod);
     reschedule();
 }
 
@@ -86,9 +92,9 @@ int TimerService::runDue()
         if (m_halted)
             break;
         Entry *entry = find(timer);
-        if (!entry || !entry->started || entry->due > passTime + gatherWindow)
+        if (!entry || !entry->started || entry->due > passTime + earliness(*entry))
             continue;
-        entry->due = std::max(entry->due, passTime) + entry->period;
+        entry->due = followingDue(*entry, passTime);
         ++fired;
         // A copy: the handler may remove its own timer.
         const std::function<void()> fire = entry->fire;
@@ -97,6 +103,59 @@ int TimerService::runDue()
     m_running = false;
     reschedule();
     return fired;
+}
+
+int TimerService::earliness(const Entry &entry) const
+{
+    // The uptime line must not show the second before the one it waited for.
+    return paced(entry) && m_frameDemand == 0 ? 0 : gatherWindow;
+}
+
+qint64 TimerService::followingDue(const Entry &entry, qint64 passTime) const
+{
+    const qint64 from = std::max(entry.due, passTime);
+    const bool frames = m_frameDemand > 0;
+    if (paced(entry))
+        return frames ? from + minimumPeriod : (passTime / second + 1) * second;
+    // Whole-second timers share the wake-up of the uptime line.
+    if (!frames && entry.period % second == 0)
+        return (from + entry.period + second / 2) / second * second;
+    return from + entry.period;
+}
+
+void TimerService::demandFrames()
+{
+    if (++m_frameDemand == 1)
+        repace();
+}
+
+void TimerService::releaseFrames()
+{
+    if (m_frameDemand > 0 && --m_frameDemand == 0)
+        repace();
+}
+
+void TimerService::repace()
+{
+    // The new cadence holds from the next pass on, not a second later.
+    const qint64 passTime = now();
+    for (Entry &entry : m_entries) {
+        if (entry.started && paced(entry)) {
+            entry.due = m_frameDemand > 0 ? std::min(entry.due, passTime + minimumPeriod)
+                                          : (passTime / second + 1) * second;
+        }
+    }
+    reschedule();
+}
+
+std::optional<qint64> TimerService::nextPass() const
+{
+    std::optional<qint64> earliest;
+    for (const Entry &entry : m_entries) {
+        if (entry.started && (!earliest || entry.due < *earliest))
+            earliest = entry.due;
+    }
+    return earliest;
 }
 
 void TimerService::halt()
@@ -109,17 +168,13 @@ void TimerService::reschedule()
 {
     if (m_manual || m_running || m_halted)
         return;
-    qint64 earliest = std::numeric_limits<qint64>::max();
-    for (const Entry &entry : m_entries) {
-        if (entry.started)
-            earliest = std::min(earliest, entry.due);
-    }
-    if (earliest == std::numeric_limits<qint64>::max()) {
+    const std::optional<qint64> earliest = nextPass();
+    if (!earliest) {
         m_driver.stop();
         return;
     }
     const int wait = static_cast<int>(
-        std::min<qint64>(std::max<qint64>(0, earliest - now()), std::numeric_limits<int>::max()));
+        std::min<qint64>(std::max<qint64>(0, *earliest - now()), std::numeric_limits<int>::max()));
     // Re-arming the native timer on every pass costs as much as the pass
     // itself; a steady cadence keeps the running one.
     if (m_driver.isActive() && std::abs(m_driver.remainingTime() - wait) <= 1)

@@ -11,6 +11,8 @@ void WindowTestBed::setUpBed()
     m_settings =
         std::make_unique<Settings>(*m_store, [this](const QString &line) { m_warnings << line; });
     useTimers(std::make_unique<TimerService>([this] { return m_now; }));
+    // Every pass shows, as while the live calculations window is open.
+    m_timers->demandFrames();
     m_ticks.now = 0;
     m_engine = std::make_unique<UptimeEngine>(m_ticks);
 }
@@ -28,6 +30,7 @@ void WindowTestBed::tearDownBed()
 void WindowTestBed::useRealTime()
 {
     useTimers(std::make_unique<TimerService>());
+    m_timers->demandFrames();
 }
 
 void WindowTestBed::useTimers(std::unique_ptr<TimerService> timers)

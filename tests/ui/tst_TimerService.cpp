@@ -18,12 +18,22 @@ private slots:
     void destroyedTimerNeverFires();
     void haltStopsEverything();
     void realClockDrivesTimers();
+    void uptimeRunsAtEachWholeSecond_data();
+    void uptimeRunsAtEachWholeSecond();
+    void framesWhileDemanded();
 
 private:
     qint64 m_now = 0;
     TimerService::Clock clock()
     {
         return [this] { return m_now; };
+    }
+    // As while the live calculations window shows every value.
+    std::unique_ptr<TimerService> framedService()
+    {
+        auto service = std::make_unique<TimerService>(clock());
+        service->demandFrames();
+        return service;
     }
 };
 
@@ -35,10 +45,10 @@ void TestTimerService::firingTimes_data()
     QTest::addColumn<int>("period");
 
     QTest::newRow("interval 0 never fires") << 0 << true << 0 << 0;
-    QTest::newRow("1 ms raised to 16") << 1 << true << 13 << 16;
-    QTest::newRow("16 ms") << 16 << true << 13 << 16;
+    QTest::newRow("1 ms raised to a frame") << 1 << true << 6 << 32;
+    QTest::newRow("32 ms") << 32 << true << 6 << 32;
     QTest::newRow("40 ms") << 40 << true << 5 << 40;
-    QTest::newRow("disabled never fires") << 16 << false << 0 << 0;
+    QTest::newRow("disabled never fires") << 32 << false << 0 << 0;
 }
 
 void TestTimerService::firingTimes()
@@ -49,7 +59,8 @@ void TestTimerService::firingTimes()
     QFETCH(int, period);
 
     m_now = 0;
-    TimerService service(clock());
+    auto framed = framedService();
+    TimerService &service = *framed;
     FormTimer timer(QStringLiteral("T"), service);
     timer.setEnabled(enabled);
     QList<int> fired;
@@ -70,7 +81,8 @@ void TestTimerService::firingTimes()
 void TestTimerService::dueTogetherFireInRegistrationOrder()
 {
     m_now = 0;
-    TimerService service(clock());
+    auto framed = framedService();
+    TimerService &service = *framed;
     QStringList order;
     std::vector<std::unique_ptr<FormTimer>> timers;
     for (const char *name : {"first", "second", "third"}) {
@@ -82,11 +94,11 @@ void TestTimerService::dueTogetherFireInRegistrationOrder()
         timers[i]->setInterval(1);
         m_now += 2;
     }
-    m_now = 25;
+    m_now = 32;
     QCOMPARE(service.runDue(), 3);
     QCOMPARE(order, (QStringList{"first", "second", "third"}));
     order.clear();
-    m_now = 41;
+    m_now = 64;
     QCOMPARE(service.runDue(), 3);
     QCOMPARE(order, (QStringList{"first", "second", "third"}));
 }
@@ -94,7 +106,8 @@ void TestTimerService::dueTogetherFireInRegistrationOrder()
 void TestTimerService::handlerMayStopALaterTimer()
 {
     m_now = 0;
-    TimerService service(clock());
+    auto framed = framedService();
+    TimerService &service = *framed;
     FormTimer first(QStringLiteral("first"), service);
     FormTimer second(QStringLiteral("second"), service);
     int secondFired = 0;
@@ -102,7 +115,7 @@ void TestTimerService::handlerMayStopALaterTimer()
     second.onTimer([&] { ++secondFired; });
     first.setInterval(1);
     second.setInterval(1);
-    m_now = 16;
+    m_now = 32;
     QCOMPARE(service.runDue(), 1);
     QCOMPARE(secondFired, 0);
 }
@@ -110,7 +123,8 @@ void TestTimerService::handlerMayStopALaterTimer()
 void TestTimerService::settingTheSameFlagKeepsTheCountdown()
 {
     m_now = 0;
-    TimerService service(clock());
+    auto framed = framedService();
+    TimerService &service = *framed;
     FormTimer timer(QStringLiteral("T"), service);
     int fired = 0;
     timer.onTimer([&] { ++fired; });
@@ -134,18 +148,19 @@ void TestTimerService::settingTheSameFlagKeepsTheCountdown()
 void TestTimerService::destroyedTimerNeverFires()
 {
     m_now = 0;
-    TimerService service(clock());
+    auto framed = framedService();
+    TimerService &service = *framed;
     int fired = 0;
     auto doomed = std::make_unique<FormTimer>(QStringLiteral("doomed"), service);
     FormTimer killer(QStringLiteral("killer"), service);
     killer.onTimer([&] { doomed.reset(); });
     doomed->onTimer([&] { ++fired; });
     // The killer is registered second but the doomed timer is not due yet.
-    killer.setInterval(16);
-    doomed->setInterval(32);
-    m_now = 16;
-    service.runDue();
+    killer.setInterval(32);
+    doomed->setInterval(64);
     m_now = 32;
+    service.runDue();
+    m_now = 64;
     service.runDue();
     QCOMPARE(fired, 0);
 }
@@ -153,7 +168,8 @@ void TestTimerService::destroyedTimerNeverFires()
 void TestTimerService::haltStopsEverything()
 {
     m_now = 0;
-    TimerService service(clock());
+    auto framed = framedService();
+    TimerService &service = *framed;
     FormTimer timer(QStringLiteral("T"), service);
     int fired = 0;
     timer.onTimer([&] { ++fired; });
@@ -167,6 +183,7 @@ void TestTimerService::haltStopsEverything()
 void TestTimerService::realClockDrivesTimers()
 {
     TimerService service;
+    service.demandFrames();
     FormTimer timer(QStringLiteral("T"), service);
     int fired = 0;
     timer.onTimer([&] { ++fired; });
@@ -179,6 +196,72 @@ void TestTimerService::realClockDrivesTimers()
     QTest::qWait(320);
     QVERIFY2(fired - before <= 320 / TimerService::minimumPeriod + 1,
              qPrintable(QString::number(fired - before)));
+}
+
+void TestTimerService::uptimeRunsAtEachWholeSecond_data()
+{
+    QTest::addColumn<qint64>("start"); // the tick counter when the timers start
+
+    QTest::newRow("mid-second") << qint64(90061001);
+    QTest::newRow("before a minute") << qint64(59990);
+    QTest::newRow("before an hour") << qint64(3599977);
+    QTest::newRow("before a day") << qint64(86399969);
+    QTest::newRow("before 2^32 ms") << qint64(4294967295LL - 40);
+    QTest::newRow("past 2^32 ms") << qint64(3LL * 4294967296LL + 123);
+}
+
+void TestTimerService::uptimeRunsAtEachWholeSecond()
+{
+    QFETCH(qint64, start);
+    m_now = start;
+    TimerService service(clock());
+    FormTimer sampling(QStringLiteral("sampling"), service);
+    FormTimer keeper(QStringLiteral("keeper"), service);
+    QList<qint64> samples;
+    sampling.onTimer([&] { samples << m_now; });
+    sampling.setInterval(1);
+    keeper.setInterval(1000);
+
+    // The first pass comes a frame after the start, then one at each whole
+    // second of the tick counter, and the keeper joins them.
+    for (int pass = 0; pass < 8; ++pass) {
+        m_now = *service.nextPass();
+        service.runDue();
+    }
+    QCOMPARE(samples.first(), start + TimerService::minimumPeriod);
+    for (qsizetype i = 1; i < samples.size(); ++i)
+        QCOMPARE(samples[i], (start + TimerService::minimumPeriod) / 1000 * 1000 + i * 1000);
+    QVERIFY2(samples.size() >= 6, "the keeper wakes the service on its own at most twice");
+
+    sampling.setEnabled(false);
+    keeper.setEnabled(false);
+    QVERIFY(!service.nextPass()); // nothing wakes for stopped timers
+}
+
+void TestTimerService::framesWhileDemanded()
+{
+    m_now = 4294967296LL + 500;
+    TimerService service(clock());
+    FormTimer sampling(QStringLiteral("sampling"), service);
+    int fired = 0;
+    sampling.onTimer([&] { ++fired; });
+    sampling.setInterval(1);
+    m_now = *service.nextPass();
+    service.runDue();
+    QCOMPARE(*service.nextPass(), 4294968000LL);
+
+    // Opening the live window switches at once, closing switches back.
+    service.demandFrames();
+    QVERIFY(*service.nextPass() <= m_now + TimerService::minimumPeriod);
+    const qint64 opened = m_now;
+    fired = 0;
+    while (*service.nextPass() <= opened + 1000) {
+        m_now = *service.nextPass();
+        service.runDue();
+    }
+    QVERIFY2(fired >= 30, qPrintable(QString::number(fired)));
+    service.releaseFrames();
+    QCOMPARE(*service.nextPass(), (m_now / 1000 + 1) * 1000);
 }
 
 QTEST_GUILESS_MAIN(TestTimerService)

@@ -6,6 +6,7 @@
 #include "settings/Settings.h"
 #include "ui/FailureReporter.h"
 #include "ui/FormTimer.h"
+#include "ui/TimerService.h"
 #include "ui/controls/Label.h"
 #include "ui/controls/Line.h"
 #include "ui/controls/MultiLineField.h"
@@ -257,7 +258,9 @@ VH_WTK_LIVE_CALCULATIONS::VH_WTK_LIVE_CALCULATIONS(VH_WTK_MAIN &main, VH_WTK_ABO
            context, parent)
     , m_main(main)
     , m_about(about)
-{}
+{
+    connect(this, &Form::unloaded, this, [this] { this->context().timers.releaseFrames(); });
+}
 
 TextField *VH_WTK_LIVE_CALCULATIONS::display() const
 {
@@ -271,6 +274,8 @@ QPushButton *VH_WTK_LIVE_CALCULATIONS::timerButton() const
 
 void VH_WTK_LIVE_CALCULATIONS::createControls(QWidget *surface)
 {
+    // Every intermediate value is on screen while this window is.
+    context().timers.demandFrames();
     std::map<int, QWidget *> tabOrder;
     for (const ControlDesign &design : controlDesigns) {
         const QString name = QLatin1String(design.name);

@@ -54,6 +54,7 @@ private slots:
     void typedTextReachesTheEngine();
     void engineFaultPrintedOnceAndProgramGoesOn();
     void everyLineIsTheBreakdownOfOneSample();
+    void stripAloneShowsEachSecondWhenItComes();
     void doubleClickOpensModalAbout_data();
     void doubleClickOpensModalAbout();
 
@@ -383,6 +384,24 @@ void TestMainWindow::everyLineIsTheBreakdownOfOneSample()
         QCOMPARE(m_main->display()->text().toStdString(), integerBreakdownLine(t));
     }
     QVERIFY(t > 86400000);
+}
+
+void TestMainWindow::stripAloneShowsEachSecondWhenItComes()
+{
+    // As the program runs it: no window shows the intermediate values, and
+    // the service's clock is the tick counter itself.
+    m_timers->releaseFrames();
+    m_store->stored.insert("AlwaysOnTop_TICKBOX", "0");
+    m_now = 86400000 - 2500;
+    makeWindow();
+    m_main->load();
+    for (int pass = 0; pass < 5; ++pass) {
+        m_now = *m_timers->nextPass();
+        m_ticks.now = m_now;
+        QCOMPARE(m_timers->runDue(), 6);
+        QCOMPARE(m_main->display()->text().toStdString(), integerBreakdownLine(m_ticks.now));
+    }
+    QCOMPARE(m_main->display()->text(), QStringLiteral("1D, 0H, 0M, 1S"));
 }
 
 void TestMainWindow::doubleClickOpensModalAbout_data()
