@@ -1,4 +1,5 @@
 #include "Program.h"
+#include "ui/CachedPanelStyle.h"
 #include "windows/common/ProgramFont.h"
 #include "windows/common/ProgramIcon.h"
 
@@ -33,6 +34,7 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VH-WREN-TICKER"));
+    QApplication::setStyle(new CachedPanelStyle);
     // Every window without an icon of its own shows this one.
     QApplication::setWindowIcon(ProgramIcon::icon());
     ProgramFont::applyDialogFont();

@@ -15,4 +15,14 @@ signals:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    [[nodiscard]] QRect inkArea();
+
+    // What the ink area was worked out for.
+    QString m_inkText;
+    QSize m_inkSize;
+    QFont m_inkFont;
+    QRect m_ink;
 };

@@ -2,7 +2,12 @@
 
 TextField::TextField(QWidget *parent)
     : QLineEdit(parent)
-{}
+{
+    // The field fills its own rectangle and never moves, so a new text need
+    // not repaint the window behind it first: a field whose value changes
+    // thirty times a second would otherwise repaint its parent as often.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void TextField::setTextIfDifferent(const QString &text)
 {
