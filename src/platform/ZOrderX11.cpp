@@ -1,6 +1,7 @@
 #include "platform/ZOrderX11.h"
 
 #include <QGuiApplication>
+#include <QWindow>
 
 #include <xcb/xcb.h>
 
@@ -77,13 +78,71 @@ ZOrderX11::ZOrderX11(xcb_connection_t *connection, std::uint32_t root, Atoms ato
     : m_connection(connection)
     , m_root(root)
     , m_atoms(atoms)
-{}
+{
+    // The root's property changes tell when the foreground window changes.
+    const auto cookie = xcb_get_window_attributes(m_connection, m_root);
+    ReplyPtr<xcb_get_window_attributes_reply_t> attributes(
+        xcb_get_window_attributes_reply(m_connection, cookie, nullptr), &std::free);
+    const uint32_t mask = attributes ? attributes->your_event_mask : 0;
+    if (!(mask & XCB_EVENT_MASK_PROPERTY_CHANGE)) {
+        const uint32_t wanted = mask | XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &wanted);
+        xcb_flush(m_connection);
+    }
+    qGuiApp->installNativeEventFilter(this);
+}
+
+ZOrderX11::~ZOrderX11()
+{
+    if (qGuiApp)
+        qGuiApp->removeNativeEventFilter(this);
+}
+
+bool ZOrderX11::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
+{
+    if (eventType != "xcb_generic_event_t")
+        return false;
+    const auto *event = static_cast<const xcb_generic_event_t *>(message);
+    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
+        return false;
+    const auto *change = static_cast<const xcb_property_notify_event_t *>(message);
+    if (change->window == m_root && change->atom == m_atoms.activeWindow)
+        m_active.reset();
+    else if (change->atom == m_atoms.state)
+        m_above.erase(change->window);
+    return false;
+}
 
 ZOrder::Handle ZOrderX11::foregroundWindow()
 {
-    const std::vector<uint32_t> active =
-        property(m_connection, m_root, m_atoms.activeWindow, XCB_ATOM_WINDOW, 1);
-    return active.empty() ? 0 : active.front();
+    if (!m_active) {
+        const std::vector<uint32_t> active =
+            property(m_connection, m_root, m_atoms.activeWindow, XCB_ATOM_WINDOW, 1);
+        m_active = active.empty() ? 0 : active.front();
+    }
+    return *m_active;
+}
+
+bool ZOrderX11::isOurs(Handle window)
+{
+    const QWindowList windows = QGuiApplication::allWindows();
+    return std::any_of(windows.begin(), windows.end(), [window](const QWindow *candidate) {
+        return candidate->handle() && static_cast<Handle>(candidate->winId()) == window;
+    });
+}
+
+bool ZOrderX11::isAbove(Handle window)
+{
+    const auto known = m_above.find(window);
+    if (known != m_above.end())
+        return known->second;
+    const std::vector<uint32_t> states =
+        property(m_connection, static_cast<xcb_window_t>(window), m_atoms.state, XCB_ATOM_ATOM, 64);
+    const bool above = std::find(states.begin(), states.end(), m_atoms.above) != states.end();
+    // Other programs' windows send us no word of their changes.
+    if (isOurs(window))
+        m_above[window] = above;
+    return above;
 }
 
 void ZOrderX11::demote(Handle window)
@@ -93,6 +152,10 @@ void ZOrderX11::demote(Handle window)
 
 void ZOrderX11::promote(Handle window)
 {
+    // Adding a state a window already has changes nothing, but the window
+    // manager would still rewrite the state and wake us to say so.
+    if (window != 0 && isAbove(window))
+        return;
     changeAbove(window, true);
 }
 
