@@ -1,12 +1,19 @@
+#include "CommandLine.h"
+#include "PlatformChoice.h"
 #include "Program.h"
+#include "ProgramIdentity.h"
+#include "SingleInstance.h"
 #include "ui/CachedPanelStyle.h"
 #include "windows/common/ProgramFont.h"
 #include "windows/common/ProgramIcon.h"
+#include "windows/main/VH_WTK_MAIN.h"
 
 #include <QApplication>
+#include <QWidget>
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -27,17 +34,47 @@ bool hasGraphicalSession()
 
 int main(int argc, char *argv[])
 {
+    {
+        // --help and --version must work without a display, so the options
+        // are read before the application connects to one.
+        QCoreApplication commandLine(argc, argv);
+        QCoreApplication::setApplicationName(ProgramIdentity::name);
+        if (const std::optional<int> status = CommandLine::handle(commandLine.arguments()))
+            return *status;
+    }
     if (!hasGraphicalSession()) {
         std::fprintf(stderr, "vh-wren-ticker needs a graphical session: neither DISPLAY nor "
                              "WAYLAND_DISPLAY is set.\n");
         return 2;
     }
+    PlatformChoice::apply();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("VH-WREN-TICKER"));
+    QApplication::setApplicationName(ProgramIdentity::name);
     QApplication::setStyle(new CachedPanelStyle);
+    // Ties the windows to the desktop entry: the Wayland app id, and the
+    // icon and grouping that docks and task switchers look up by it.
+    QGuiApplication::setDesktopFileName(ProgramIdentity::id);
+
+    SingleInstance instance(SingleInstance::defaultFolder(), SingleInstance::keyForThisProcess());
+    switch (instance.claim()) {
+    case SingleInstance::Claim::First:
+        break;
+    case SingleInstance::Claim::Handed:
+        return 0;
+    case SingleInstance::Claim::NoAnswer:
+        std::fprintf(stderr, "vh-wren-ticker is already running on this display but does not "
+                             "answer.\n");
+        return 1;
+    }
     // Every window without an icon of its own shows this one.
     QApplication::setWindowIcon(ProgramIcon::icon());
     ProgramFont::applyDialogFont();
     Program program;
+    QObject::connect(&instance, &SingleInstance::activationRequested, &app, [&program] {
+        if (QWidget *strip = program.main().surface()) {
+            strip->raise();
+            strip->activateWindow();
+        }
+    });
     return program.run();
 }

@@ -19,6 +19,8 @@ public:
     explicit UptimeEngine(const TickSource &ticks);
 
     [[nodiscard]] CellStore &cells() { return m_cells; }
+    // The counter every sample is taken from.
+    [[nodiscard]] const TickSource &ticks() const { return m_ticks; }
     [[nodiscard]] const CellStore &cells() const { return m_cells; }
 
     // Each returns the fault that stopped the run early, if any; cells written

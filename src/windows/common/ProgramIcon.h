@@ -2,7 +2,8 @@
 
 #include <QIcon>
 
-// The program's icon, drawn at the two sizes the windows use (16 and 24).
+// The program's icon, the same artwork as the icon installed for the
+// desktop, at every size it is drawn in, so it stays sharp when scaled.
 namespace ProgramIcon {
 
 [[nodiscard]] QIcon icon();

@@ -14,6 +14,7 @@
 #include "ui/controls/TickBox.h"
 #include "windows/common/DisplayStyle.h"
 #include "windows/common/ProgramIcon.h"
+#include "windows/main/BootTimeToolTip.h"
 #include "windows/main/CellFields.h"
 
 #include <QGuiApplication>
@@ -56,6 +57,7 @@ VH_WTK_MAIN::VH_WTK_MAIN(UptimeEngine &engine, FormContext context, std::functio
     , m_engine(engine)
     , m_about(std::move(about))
     , m_zOrder(zOrder ? std::move(zOrder) : ZOrder::forPlatform())
+    , m_bootTimeToolTip(new BootTimeToolTip(engine.ticks(), this))
 {}
 
 VH_WTK_MAIN::~VH_WTK_MAIN() = default;
@@ -229,6 +231,8 @@ void VH_WTK_MAIN::Form_Load()
     autoStartTickbox()->setValue(settings.readFlag(SettingKey::AUTOSTART_TICKBOX));
 
     display()->setText(QString());
+    // Tooltip requests over the icon and the line rise to the window.
+    surface()->installEventFilter(m_bootTimeToolTip);
 
     timer(QStringLiteral("AlwaysOnTopTimer"))->setInterval(1000);
     for (const QString &name : uptimeTimerNames())

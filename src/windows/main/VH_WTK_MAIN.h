@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+class BootTimeToolTip;
 class CellFields;
 class CellStore;
 class TextField;
@@ -73,6 +74,7 @@ private:
     UptimeEngine &m_engine;
     std::function<Form &()> m_about;
     std::unique_ptr<ZOrder> m_zOrder;
+    BootTimeToolTip *m_bootTimeToolTip;
     // Looked up on every pass, so kept rather than searched for; they go
     // with the controls when the window unloads.
     QPointer<TextField> m_display;

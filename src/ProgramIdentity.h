@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// How the program names itself to the desktop. The id names the desktop
+// entry, the AppStream metadata and the icon, and is the Wayland app id;
+// the version comes from the build.
+namespace ProgramIdentity {
+
+inline const QString id = QStringLiteral("example.voltharbor.VhWrenTicker");
+inline const QString name = QStringLiteral("VH-WREN-TICKER");
+inline const QString summary = QStringLiteral("Shows how long the computer has been running");
+inline const QString version = QStringLiteral(VH_VERSION);
+// The name the executable is installed under, which names its settings.
+inline const QString executable = QStringLiteral("vh-wren-ticker");
+
+} // namespace ProgramIdentity

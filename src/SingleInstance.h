@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QLocalServer;
+
+// One running strip per user, display and executable name. The first start
+// holds a lock file and listens on a local socket beside it; a later start
+// finds the lock held, asks the holder through the socket to come to the
+// front, and ends. A lock left by a run that crashed names a process that is
+// gone, and is taken over.
+class SingleInstance : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `folder` holds the lock and the socket; `key` tells instances apart.
+    SingleInstance(const QString &folder, const QString &key, QObject *parent = nullptr);
+    ~SingleInstance() override;
+
+    // The key for this process: its executable's name and the display it
+    // shows its windows on. Needs the application object.
+    [[nodiscard]] static QString keyForThisProcess();
+    // The user's runtime folder, private to the user and cleared at logout.
+    [[nodiscard]] static QString defaultFolder();
+
+    enum class Claim
+    {
+        First,   // this process runs the strip
+        Handed,  // the running strip was asked to come to the front
+        NoAnswer // a live process holds the lock but does not answer
+    };
+    [[nodiscard]] Claim claim();
+
+signals:
+    // Another start asked this one to bring its strip to the front.
+    void activationRequested();
+
+private:
+    void listen();
+    [[nodiscard]] bool askHolder() const;
+
+    QString m_socketName;
+    QLockFile m_lock;
+    std::unique_ptr<QLocalServer> m_server;
+};

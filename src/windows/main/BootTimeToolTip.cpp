@@ -1,0 +1,35 @@
+#include "windows/main/BootTimeToolTip.h"
+
+#include "engine/TickSource.h"
+
+#include <QDateTime>
+#include <QHelpEvent>
+#include <QLocale>
+#include <QToolTip>
+#include <QWidget>
+
+BootTimeToolTip::BootTimeToolTip(const TickSource &ticks, QObject *parent)
+    : QObject(parent)
+    , m_ticks(ticks)
+{}
+
+QString BootTimeToolTip::text(std::uint64_t uptimeMilliseconds, const QDateTime &now,
+                              const QLocale &locale)
+{
+    const QDateTime boot = now.addMSecs(-static_cast<qint64>(uptimeMilliseconds));
+    // Day and month names from the locale, the time in its own short form.
+    return QStringLiteral("Up since %1, %2")
+        .arg(locale.toString(boot.date(), QStringLiteral("ddd d MMM yyyy")),
+             locale.toString(boot.time(), QLocale::ShortFormat));
+}
+
+bool BootTimeToolTip::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QObject::eventFilter(watched, event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    QToolTip::showText(help->globalPos(),
+                       text(m_ticks.milliseconds(), QDateTime::currentDateTime(), QLocale()),
+                       qobject_cast<QWidget *>(watched));
+    return true;
+}

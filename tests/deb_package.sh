@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build folder and checks it: its name,
+# its dependencies worked out from the binary, a stripped binary, and no
+# errors from lintian.
+set -euo pipefail
+build="$1"
+
+out="$(mktemp -d)"
+trap 'rm -rf "$out"' EXIT
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" ||
+    { cat "$out/cpack.log"; exit 1; }
+deb="$(find "$out" -maxdepth 1 -name 'vh-wren-ticker_*_*.deb')"
+[ -n "$deb" ] || { echo "FAIL: no vh-wren-ticker_VERSION_ARCH.deb"; ls "$out"; exit 1; }
+echo "package: $(basename "$deb")"
+
+failed=0
+fail() {
+    echo "FAIL: $*"
+    failed=1
+}
+
+depends="$(dpkg-deb -f "$deb" Depends)"
+echo "Depends: $depends"
+for package in fonts-liberation libqt6widgets6 libc6; do
+    grep -q "\\b$package\\b" <<<"$depends" || fail "Depends lacks $package"
+done
+
+dpkg-deb -c "$deb"
+dpkg-deb -x "$deb" "$out/root"
+file "$out/root/usr/bin/vh-wren-ticker" | grep -q ', stripped' ||
+    fail "binary not stripped: $(file "$out/root/usr/bin/vh-wren-ticker")"
+
+# Lintian judges a package; it reads but never changes it. Warnings are
+# printed for the record, errors fail.
+lintian --fail-on error --info "$deb" || fail "lintian reports errors"
+
+[ "$failed" = 0 ] || exit 1

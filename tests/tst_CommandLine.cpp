@@ -1,0 +1,146 @@
+// The options, run as the user runs them: the real executable in a process
+// of its own, without any display.
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class tst_CommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void endsWithStatus_data();
+    void endsWithStatus();
+    void startAtLogin_data();
+    void startAtLogin();
+
+private:
+    struct Run
+    {
+        int status;
+        QString out;
+        QString err;
+    };
+    Run run(const QString &program, const QStringList &arguments);
+    static bool validates(const QString &desktopEntry, QString &report);
+
+    QTemporaryDir m_home;
+};
+
+void tst_CommandLine::init()
+{
+    QVERIFY(m_home.isValid());
+}
+
+tst_CommandLine::Run tst_CommandLine::run(const QString &program, const QStringList &arguments)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.path() + u"/config"_s);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit)
+        return {-1, {}, QStringLiteral("did not end by itself")};
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+bool tst_CommandLine::validates(const QString &desktopEntry, QString &report)
+{
+    QProcess validator;
+    validator.setProcessChannelMode(QProcess::MergedChannels);
+    validator.start(QStringLiteral("desktop-file-validate"), {desktopEntry});
+    validator.waitForFinished();
+    report = QString::fromLocal8Bit(validator.readAll());
+    return validator.exitStatus() == QProcess::NormalExit && validator.exitCode() == 0;
+}
+
+void tst_CommandLine::endsWithStatus_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out"); // a line standard output must hold
+    QTest::addColumn<QString>("err"); // a line standard error must hold
+
+    QTest::newRow("help") << QStringList{u"--help"_s} << 0 << u"  --start-at-login <on|off>"_s
+                          << QString();
+    QTest::newRow("short help") << QStringList{u"-h"_s} << 0 << u"  -h, --help"_s << QString();
+    QTest::newRow("version") << QStringList{u"--version"_s} << 0
+                             << u"VH-WREN-TICKER " VH_EXPECTED_VERSION ""_s << QString();
+    QTest::newRow("unknown option")
+        << QStringList{u"--bogus"_s} << 2 << QString() << u"Unknown option 'bogus'."_s;
+    QTest::newRow("argument") << QStringList{u"now"_s} << 2 << QString()
+                              << u"vh-wren-ticker: unexpected argument 'now'"_s;
+    QTest::newRow("login value")
+        << QStringList{u"--start-at-login"_s, u"yes"_s} << 2 << QString()
+        << u"vh-wren-ticker: --start-at-login takes 'on' or 'off', not 'yes'"_s;
+    QTest::newRow("login without value")
+        << QStringList{u"--start-at-login"_s} << 2 << QString() << u"Missing value after"_s;
+}
+
+void tst_CommandLine::endsWithStatus()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const Run result = run(qEnvironmentVariable("VH_PROGRAM"), arguments);
+    QCOMPARE(result.status, status);
+    const auto holdsLine = [](const QString &text, const QString &line) {
+        return line.isEmpty() || text.contains(line);
+    };
+    QVERIFY2(holdsLine(result.out, out), qPrintable(result.out));
+    QVERIFY2(holdsLine(result.err, err), qPrintable(result.err));
+    if (status != 0)
+        QVERIFY2(result.out.isEmpty(), qPrintable(result.out));
+}
+
+void tst_CommandLine::startAtLogin_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("entryName");
+    QTest::addColumn<QString>("exec");
+
+    QTest::newRow("installed name")
+        << u"vh-wren-ticker"_s << u"example.voltharbor.VhWrenTicker.desktop"_s
+        << u"Exec=%1/vh-wren-ticker"_s;
+    // A copy keeps its own settings, so it must not take over the original's
+    // entry; its path needs quoting, and the "%" must not start a field code.
+    QTest::newRow("renamed copy") << u"my 100% copy"_s
+                                  << u"example.voltharbor.VhWrenTicker-my_100__copy.desktop"_s
+                                  << u"Exec=\"%1/my 100%% copy\""_s;
+}
+
+void tst_CommandLine::startAtLogin()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QString, entryName);
+    QFETCH(QString, exec);
+    const QString program = m_home.filePath(fileName);
+    QVERIFY(QFile::copy(qEnvironmentVariable("VH_PROGRAM"), program));
+    const QString entry = m_home.path() + u"/config/autostart/"_s + entryName;
+
+    Run result = run(program, {u"--start-at-login"_s, u"on"_s});
+    QCOMPARE(result.status, 0);
+    QVERIFY2(result.out.contains(u"wrote "_s + entry), qPrintable(result.out));
+    QFile written(entry);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(written.readAll()).split(u'\n');
+    QVERIFY2(lines.contains(exec.arg(m_home.path())), qPrintable(lines.join(u'\n')));
+    QString report;
+    QVERIFY2(validates(entry, report), qPrintable(report));
+
+    result = run(program, {u"--start-at-login"_s, u"off"_s});
+    QCOMPARE(result.status, 0);
+    QVERIFY2(result.out.contains(u"removed "_s + entry), qPrintable(result.out));
+    QVERIFY(!QFile::exists(entry));
+}
+
+QTEST_GUILESS_MAIN(tst_CommandLine)
+#include "tst_CommandLine.moc"

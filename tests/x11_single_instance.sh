@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# One strip per user, display and executable name. A second start hands over
+# to the running strip, which comes to the front, and ends with status 0; a
+# renamed copy runs a strip of its own; a lock left by a killed strip does
+# not stop the next start. The strip's window class is the one its desktop
+# entry names.
+set -euo pipefail
+program="$1"
+other="$2"
+desktop_entry="$3"
+
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export XDG_CONFIG_HOME="$work/config"
+export XDG_RUNTIME_DIR="$work/run"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+fail() {
+    echo "FAIL: $*"
+    xprop -root _NET_ACTIVE_WINDOW _NET_CLIENT_LIST_STACKING
+    exit 1
+}
+
+strips() { xdotool search --onlyvisible --name '^VH-WREN-TICKER:$' 2>/dev/null || true; }
+active() { printf '%d\n' "$(xprop -root _NET_ACTIVE_WINDOW | sed 's/.*# //; s/,.*//')"; }
+# Retries a check every 50 ms for up to 5 seconds.
+eventually() {
+    for _ in $(seq 100); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    return 1
+}
+is_active() { [ "$(active)" = "$1" ]; }
+strip_count_is() { [ "$(strips | wc -l)" = "$1" ]; }
+# The next start, which must hand over and end by itself with status 0.
+hand_over() {
+    local status=0
+    timeout 20 "$1" || status=$?
+    [ "$status" = 0 ] || fail "second start of $1 ended with status $status"
+}
+
+"$program" &
+first=$!
+pids+=("$first")
+strip="$(timeout 10 xdotool search --sync --onlyvisible --name '^VH-WREN-TICKER:$' | head -n1)"
+
+class="$(sed -n 's/^StartupWMClass=//p' "$desktop_entry")"
+xprop -id "$strip" WM_CLASS | grep -q ", \"$class\"\$" ||
+    fail "window class $(xprop -id "$strip" WM_CLASS) does not match StartupWMClass=$class"
+
+"$other" "Another program" &
+pids+=("$!")
+front="$(timeout 10 xdotool search --sync --onlyvisible --name '^Another program$' | head -n1)"
+eventually is_active "$front" || fail "the other window never became active"
+
+hand_over "$program"
+eventually is_active "$strip" || fail "the running strip was not brought to the front"
+strip_count_is 1 || fail "a second strip appeared"
+kill -0 "$first" || fail "the first strip ended"
+
+# A renamed copy is a program of its own, with settings of its own.
+cp "$program" "$work/vh-wren-ticker-copy"
+"$work/vh-wren-ticker-copy" &
+pids+=("$!")
+eventually strip_count_is 2 || fail "the renamed copy did not start a strip of its own"
+
+# Killed, the first strip leaves its lock file behind.
+kill -KILL "$first"
+wait "$first" 2>/dev/null || true
+ls "$XDG_RUNTIME_DIR"/example.voltharbor.VhWrenTicker/vh-wren-ticker@*.lock >/dev/null ||
+    fail "no lock file was left behind to test with"
+eventually strip_count_is 1 || fail "the killed strip's window stayed"
+
+"$program" &
+third=$!
+pids+=("$third")
+eventually strip_count_is 2 || fail "the stale lock stopped a new strip from starting"
+kill -0 "$third" || fail "the start after the killed one ended"
+hand_over "$program"
+strip_count_is 2 || fail "a third strip appeared"
+echo "one strip per executable name; the stale lock was taken over"
