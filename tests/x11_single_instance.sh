@@ -76,7 +76,7 @@ eventually strip_count_is 2 || fail "the renamed copy did not start a strip of i
 # Killed, the first strip leaves its lock file behind.
 kill -KILL "$first"
 wait "$first" 2>/dev/null || true
-ls "$XDG_RUNTIME_DIR"/example.voltharbor.VhWrenTicker/vh-wren-ticker@*.lock >/dev/null ||
+ls "$XDG_RUNTIME_DIR"/example.voltharbor.VhWrenTicker/vh-wren-ticker_*.lock >/dev/null ||
     fail "no lock file was left behind to test with"
 eventually strip_count_is 1 || fail "the killed strip's window stayed"
 

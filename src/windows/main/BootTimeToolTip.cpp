@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QHelpEvent>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QToolTip>
 #include <QWidget>
 
@@ -17,10 +18,14 @@ QString BootTimeToolTip::text(std::uint64_t uptimeMilliseconds, const QDateTime 
                               const QLocale &locale)
 {
     const QDateTime boot = now.addMSecs(-static_cast<qint64>(uptimeMilliseconds));
-    // Day and month names from the locale, the time in its own short form.
+    // Day and month names from the locale, the time in its own short form
+    // to the minute: some locales, C among them, add seconds even there.
+    static const QRegularExpression seconds(QStringLiteral("[.:]ss?"));
+    QString timeFormat = locale.timeFormat(QLocale::ShortFormat);
+    timeFormat.remove(seconds);
     return QStringLiteral("Up since %1, %2")
         .arg(locale.toString(boot.date(), QStringLiteral("ddd d MMM yyyy")),
-             locale.toString(boot.time(), QLocale::ShortFormat));
+             locale.toString(boot.time(), timeFormat));
 }
 
 bool BootTimeToolTip::eventFilter(QObject *watched, QEvent *event)

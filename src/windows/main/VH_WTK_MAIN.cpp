@@ -231,7 +231,9 @@ void VH_WTK_MAIN::Form_Load()
     autoStartTickbox()->setValue(settings.readFlag(SettingKey::AUTOSTART_TICKBOX));
 
     display()->setText(QString());
-    // Tooltip requests over the icon and the line rise to the window.
+    // Tooltip requests over the icon and the line rise to the window. The
+    // strip is seldom the active window, where Qt shows tooltips by default.
+    surface()->setAttribute(Qt::WA_AlwaysShowToolTips);
     surface()->installEventFilter(m_bootTimeToolTip);
 
     timer(QStringLiteral("AlwaysOnTopTimer"))->setInterval(1000);

@@ -17,6 +17,7 @@ private slots:
 
 void tst_BootTimeToolTip::text_data()
 {
+    QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QDateTime>("now");
     QTest::addColumn<qulonglong>("uptime");
     QTest::addColumn<QString>("expected");
@@ -25,21 +26,23 @@ void tst_BootTimeToolTip::text_data()
     constexpr qulonglong hour = 60 * minute;
     constexpr qulonglong day = 24 * hour;
     // 1 h 2 min 3.5 s after 06:24:00 on Monday 7 December 2026.
-    QTest::newRow("same day") << QDateTime(QDate(2026, 12, 7), QTime(7, 26, 3, 500), Qt::UTC)
+    const QLocale british(QLocale::English, QLocale::UnitedKingdom);
+    QTest::newRow("same day") << british
+                              << QDateTime(QDate(2026, 12, 7), QTime(7, 26, 3, 500), Qt::UTC)
                               << (hour + 2 * minute + 3500) << u"Up since Mon 7 Dec 2026, 06:24"_s;
     // Back over midnight and the end of a month and a year.
     QTest::newRow("previous year")
-        << QDateTime(QDate(2027, 1, 1), QTime(0, 30), Qt::UTC)
+        << british << QDateTime(QDate(2027, 1, 1), QTime(0, 30), Qt::UTC)
         << (25 * day + 18 * hour + 6 * minute) << u"Up since Sun 6 Dec 2026, 06:24"_s;
 }
 
 void tst_BootTimeToolTip::text()
 {
+    QFETCH(QLocale, locale);
     QFETCH(QDateTime, now);
     QFETCH(qulonglong, uptime);
     QFETCH(QString, expected);
-    QCOMPARE(BootTimeToolTip::text(uptime, now, QLocale(QLocale::English, QLocale::UnitedKingdom)),
-             expected);
+    QCOMPARE(BootTimeToolTip::text(uptime, now, locale), expected);
 }
 
 QTEST_GUILESS_MAIN(tst_BootTimeToolTip)
