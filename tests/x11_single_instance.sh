@@ -62,6 +62,9 @@ pids+=("$!")
 front="$(timeout 10 xdotool search --sync --onlyvisible --name '^Another program$' | head -n1)"
 eventually is_active "$front" || fail "the other window never became active"
 
+# A strip that has run for an hour still holds its lock: age alone never
+# makes a lock stale while its process lives.
+touch -d '1 hour ago' "$XDG_RUNTIME_DIR"/example.voltharbor.VhWrenTicker/vh-wren-ticker_*.lock
 hand_over "$program"
 eventually is_active "$strip" || fail "the running strip was not brought to the front"
 strip_count_is 1 || fail "a second strip appeared"
