@@ -2,6 +2,7 @@
 
 #include "platform/TaskbarHint.h"
 #include "settings/Settings.h"
+#include "ui/Accessibility.h"
 #include "ui/FailureReporter.h"
 #include "ui/FormSurface.h"
 #include "ui/FormTimer.h"
@@ -28,6 +29,7 @@ Form::Form(Design design, FormContext context, QObject *parent)
 {
     setObjectName(m_design.name);
     useDesignSize();
+    Accessibility::install();
 }
 
 Form::~Form()
@@ -50,6 +52,10 @@ void Form::load(Form *owner)
     handle(m_surface, &FormSurface::doubleClicked, "Form_DblClick", &Form::Form_DblClick);
     m_surface->setObjectName(m_design.name);
     m_surface->setWindowTitle(m_design.caption);
+    // The fixed-single windows are the program's dialogs, always shown over
+    // an owner; the strip is its main window.
+    Accessibility::setRole(m_surface, m_design.frame == Frame::ToolWindow ? QAccessible::Window
+                                                                          : QAccessible::Dialog);
     // A tool window would not end the event loop when closed; the program
     // decides itself what closing a window means.
     m_surface->setAttribute(Qt::WA_QuitOnClose, false);
@@ -60,6 +66,9 @@ void Form::load(Form *owner)
 
     createControls(m_surface);
     m_context.failures.run("Form_Load", [this] { Form_Load(); });
+    // A control that cannot be seen must not be changed by a key.
+    if (m_surface)
+        Accessibility::withdrawOutOfSight(m_surface);
 }
 
 void Form::show()

@@ -1,5 +1,7 @@
 #include "ui/controls/Line.h"
 
+#include "ui/Accessibility.h"
+
 #include <QPainter>
 
 Line::Line(QPoint from, QPoint to, QWidget *parent)
@@ -8,6 +10,7 @@ Line::Line(QPoint from, QPoint to, QWidget *parent)
     , m_to(to)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    Accessibility::setDecorative(this);
     setGeometry(QRect(from, to).normalized());
 }
 

@@ -1,5 +1,7 @@
 #include "ui/controls/PictureBox.h"
 
+#include "ui/Accessibility.h"
+
 #include <QPainter>
 
 PictureBox::PictureBox(QWidget *parent)
@@ -8,6 +10,7 @@ PictureBox::PictureBox(QWidget *parent)
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     setFocusPolicy(Qt::NoFocus);
+    Accessibility::setRole(this, QAccessible::Graphic);
 }
 
 void PictureBox::setIcon(const QIcon &icon)

@@ -1,5 +1,8 @@
 #include "ui/controls/TextField.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+
 TextField::TextField(QWidget *parent)
     : QLineEdit(parent)
 {
@@ -43,4 +46,30 @@ void TextField::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QLineEdit::mouseDoubleClickEvent(event);
     emit doubleClicked();
+}
+
+void TextField::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool opens = (modifiers == Qt::NoModifier &&
+                        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                         event->key() == Qt::Key_Space || event->key() == Qt::Key_Menu)) ||
+                       (modifiers == Qt::ShiftModifier && event->key() == Qt::Key_F10);
+    if (m_doubleClickKeys && opens) {
+        event->accept();
+        emit doubleClicked();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TextField::contextMenuEvent(QContextMenuEvent *event)
+{
+    // Some platforms follow the Menu key with a context menu request of their
+    // own; the key has already done its work.
+    if (m_doubleClickKeys && event->reason() == QContextMenuEvent::Keyboard) {
+        event->accept();
+        return;
+    }
+    QLineEdit::contextMenuEvent(event);
 }

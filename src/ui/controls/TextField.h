@@ -15,10 +15,18 @@ public:
     void setBackground(const QColor &colour);
     void setForeground(const QColor &colour);
     [[nodiscard]] QColor background() const;
+    // Return, Space, the Menu key and Shift+F10 count as a double-click, for
+    // a field that opens something and is never typed into.
+    void setDoubleClickKeys(bool on) { m_doubleClickKeys = on; }
 
 signals:
     void doubleClicked();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    bool m_doubleClickKeys = false;
 };

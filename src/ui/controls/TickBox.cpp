@@ -1,12 +1,16 @@
 #include "ui/controls/TickBox.h"
 
+#include <QEvent>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStylePainter>
 
 TickBox::TickBox(const QString &caption, QWidget *parent)
     : QCheckBox(caption, parent)
     , m_caption(caption)
 {
+    // The caption may wrap; its name is read as one line.
+    setAccessibleName(caption);
     connect(this, &QCheckBox::stateChanged, this, [this] { emit valueChanged(value()); });
 }
 
@@ -59,17 +63,71 @@ void TickBox::resizeEvent(QResizeEvent *event)
     wrapCaption();
 }
 
+void TickBox::changeEvent(QEvent *event)
+{
+    QCheckBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        wrapCaption();
+}
+
+int TickBox::captionRoom() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this).width();
+}
+
+QFont TickBox::captionFont() const
+{
+    QFont narrowed = font();
+    if (m_stretch != 100)
+        narrowed.setStretch(m_stretch);
+    return narrowed;
+}
+
+void TickBox::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QFont drawn = captionFont();
+    painter.setFont(drawn);
+    option.fontMetrics = QFontMetrics(drawn);
+    painter.drawControl(QStyle::CE_CheckBox, option);
+}
+
+void TickBox::fitCaption()
+{
+    // A word wider than the room would lose its last letters ("AutoStart"
+    // beside the tick of a narrow box); it is drawn a little narrower.
+    const int room = captionRoom();
+    const auto fits = [this, room](int stretch) {
+        QFont font = this->font();
+        font.setStretch(stretch);
+        const QFontMetrics metrics(font);
+        int width = 0;
+        for (const QString &line : text().split(QLatin1Char('\n')))
+            width = std::max(width, metrics.horizontalAdvance(line));
+        return width <= room;
+    };
+    int stretch = 100;
+    while (stretch > 50 && !fits(stretch))
+        stretch -= 1;
+    if (stretch != m_stretch) {
+        m_stretch = stretch;
+        update();
+    }
+}
+
 void TickBox::wrapCaption()
 {
     if (!m_wrapping) {
-        setText(m_caption);
+        if (text() != m_caption)
+            setText(m_caption);
+        fitCaption();
         return;
     }
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    const int indicator = style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this) +
-                          style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
-    const int room = width() - indicator;
+    const int room = captionRoom();
     const QFontMetrics metrics = fontMetrics();
     QString wrapped;
     QString line;
@@ -85,4 +143,5 @@ void TickBox::wrapCaption()
     wrapped += line;
     if (text() != wrapped)
         setText(wrapped);
+    fitCaption();
 }

@@ -20,6 +20,11 @@ public:
     // Long captions break onto further lines at blanks, as the box allows.
     void setWrapping(bool wrapping);
     [[nodiscard]] QString caption() const { return m_caption; }
+    // The font the caption is drawn in: the box's own, narrowed where a word
+    // would not fit beside the tick otherwise.
+    [[nodiscard]] QFont captionFont() const;
+    // Room beside the tick, in pixels.
+    [[nodiscard]] int captionRoom() const;
 
 signals:
     void valueChanged(int value);
@@ -27,10 +32,14 @@ signals:
 protected:
     void nextCheckState() override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void wrapCaption();
+    void fitCaption();
 
     QString m_caption;
     bool m_wrapping = false;
+    int m_stretch = 100;
 };

@@ -7,10 +7,12 @@
 #include "ui/controls/TextField.h"
 #include "ui/controls/TickBox.h"
 #include "windows/common/DisplayStyle.h"
+#include "windows/common/ProgramFont.h"
 #include "windows/common/TitleStyle.h"
 #include "windows/main/VH_WTK_MAIN.h"
 
 #include <QPushButton>
+#include <QShortcut>
 
 const QString VH_WTK_ABOUT::creatorAddress = QStringLiteral("tamrel44@volt-harbor.example");
 
@@ -78,6 +80,10 @@ void VH_WTK_ABOUT::createControls(QWidget *surface)
 
     chainTabOrder({{0, ok}, {1, autoStart}, {2, alwaysOnTop}, {3, live}});
     ok->setFocus();
+    // Escape closes the window as the OK button does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), surface), &QShortcut::activated, ok,
+            &QPushButton::click);
+    ProgramFont::holdOn(surface);
 
     // Connected last: the design state set above is no click.
     handle(alwaysOnTop, &TickBox::valueChanged, "AlwaysOnTop_TICKBOX_Click",

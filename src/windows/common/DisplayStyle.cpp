@@ -1,5 +1,6 @@
 #include "windows/common/DisplayStyle.h"
 
+#include "ui/Accessibility.h"
 #include "ui/controls/TextField.h"
 
 namespace DisplayStyle {
@@ -14,6 +15,10 @@ void apply(TextField *field, double points)
     field->setFont(font);
     field->setAlignment(Qt::AlignCenter);
     field->setReadOnly(true);
+    // Read on request: announcing every new second would drown everything
+    // else a screen reader has to say.
+    field->setAccessibleName(QStringLiteral("Uptime"));
+    Accessibility::setQuiet(field);
 }
 
 } // namespace DisplayStyle

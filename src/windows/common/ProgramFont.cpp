@@ -1,6 +1,7 @@
 #include "windows/common/ProgramFont.h"
 
 #include <QApplication>
+#include <QWidget>
 
 namespace ProgramFont {
 
@@ -12,12 +13,23 @@ QFont sansSerif(double points, bool bold)
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
+    font.setItalic(false);
     return font;
 }
 
 void applyDialogFont()
 {
     QApplication::setFont(sansSerif(8));
+}
+
+void holdOn(QWidget *window)
+{
+    for (QWidget *control : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        QFont font = control->testAttribute(Qt::WA_SetFont) ? control->font() : sansSerif(8);
+        // Every property counts as set: none is taken from the application.
+        font.setResolveMask(QFont::AllPropertiesResolved);
+        control->setFont(font);
+    }
 }
 
 } // namespace ProgramFont

@@ -13,6 +13,7 @@
 #include "ui/controls/TextField.h"
 #include "ui/controls/TickBox.h"
 #include "windows/about/VH_WTK_ABOUT.h"
+#include "windows/common/ControlNames.h"
 #include "windows/common/DisplayStyle.h"
 #include "windows/common/ProgramFont.h"
 #include "windows/common/TitleStyle.h"
@@ -188,10 +189,14 @@ constexpr std::array<std::string_view, 21> mirroredCells{
     CellNames::SECONDS_DIFFERENCE_ROUNDED_TB,
 };
 
+// The fixed backgrounds are all light: their text is fixed to black, or a
+// dark desktop theme would write light text on them.
 void setBackground(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(widget->backgroundRole(), colour);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::black);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -317,6 +322,8 @@ void VH_WTK_LIVE_CALCULATIONS::createControls(QWidget *surface)
     }
 
     chainTabOrder(tabOrder);
+    ControlNames::apply(surface);
+    ProgramFont::holdOn(surface);
     m_display = control<TextField>(displayName);
     auto *ok = control<QPushButton>(QStringLiteral("OK_BUTTON"));
     ok->setFocus();

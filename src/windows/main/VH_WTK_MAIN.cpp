@@ -12,7 +12,9 @@
 #include "ui/controls/PictureBox.h"
 #include "ui/controls/TextField.h"
 #include "ui/controls/TickBox.h"
+#include "windows/common/ControlNames.h"
 #include "windows/common/DisplayStyle.h"
+#include "windows/common/ProgramFont.h"
 #include "windows/common/ProgramIcon.h"
 #include "windows/main/BootTimeToolTip.h"
 #include "windows/main/CellFields.h"
@@ -162,6 +164,10 @@ void VH_WTK_MAIN::createControls(QWidget *surface)
     auto *line =
         new Line(QPoint(pixels(5160), pixels(720)), QPoint(pixels(5160), pixels(4800)), surface);
     line->setObjectName(QStringLiteral("Line1"));
+
+    m_display->setDoubleClickKeys(true);
+    ControlNames::apply(surface);
+    ProgramFont::holdOn(surface);
 
     createTimers();
 }
