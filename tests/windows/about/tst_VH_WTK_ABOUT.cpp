@@ -202,18 +202,19 @@ void TestAboutWindow::verifyInvariant(const char *box)
 
 void TestAboutWindow::okSavesPositionTwiceCloseBoxOnce_data()
 {
-    QTest::addColumn<bool>("viaOk");
+    QTest::addColumn<QString>("how");
     QTest::addColumn<QStringList>("writes");
 
-    QTest::newRow("OK") << true
-                        << QStringList{"ABOUT_Left=3000", "ABOUT_Top=-1500", "ABOUT_Left=3000",
-                                       "ABOUT_Top=-1500"};
-    QTest::newRow("close box") << false << QStringList{"ABOUT_Left=3000", "ABOUT_Top=-1500"};
+    const QStringList twice{"ABOUT_Left=3000", "ABOUT_Top=-1500", "ABOUT_Left=3000",
+                            "ABOUT_Top=-1500"};
+    QTest::newRow("OK") << "OK" << twice;
+    QTest::newRow("Escape works as OK") << "Escape" << twice;
+    QTest::newRow("close box") << "close" << QStringList{"ABOUT_Left=3000", "ABOUT_Top=-1500"};
 }
 
 void TestAboutWindow::okSavesPositionTwiceCloseBoxOnce()
 {
-    QFETCH(bool, viaOk);
+    QFETCH(QString, how);
     QFETCH(QStringList, writes);
     m_store->stored.insert("ABOUT_Left", "3000");
     m_store->stored.insert("ABOUT_Top", "-1500");
@@ -221,10 +222,17 @@ void TestAboutWindow::okSavesPositionTwiceCloseBoxOnce()
     bool closed = false;
     QTimer::singleShot(0, this, [&] {
         m_store->log.clear();
-        if (viaOk)
+        if (how == "OK") {
             m_about->control<QPushButton>("OK_BUTTON")->click();
-        else
+        } else if (how == "Escape") {
+            QApplication::setActiveWindow(m_about->surface());
+            if (QTest::qWaitForWindowActive(m_about->surface()))
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            if (m_about->isLoaded()) // never leave the test waiting on the window
+                m_about->surface()->close();
+        } else {
             m_about->surface()->close();
+        }
         closed = true;
     });
     // Returns once the About window has unloaded.

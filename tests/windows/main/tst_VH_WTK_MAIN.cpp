@@ -6,6 +6,7 @@
 #include "ui/controls/TickBox.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -57,6 +58,8 @@ private slots:
     void stripAloneShowsEachSecondWhenItComes();
     void doubleClickOpensModalAbout_data();
     void doubleClickOpensModalAbout();
+    void keysOpenModalAbout_data();
+    void keysOpenModalAbout();
 
 private:
     void makeWindow();
@@ -452,6 +455,53 @@ void TestMainWindow::doubleClickOpensModalAbout()
     QVERIFY(!m_stubAbout->isLoaded());
     QCOMPARE(m_stubAbout->loads, 1);
     QVERIFY(m_main->isLoaded());
+}
+
+void TestMainWindow::keysOpenModalAbout_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+
+    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
+    QTest::newRow("Menu") << int(Qt::Key_Menu) << int(Qt::NoModifier);
+    QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+}
+
+void TestMainWindow::keysOpenModalAbout()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    makeWindow();
+    m_main->show();
+    QWidget *strip = m_main->surface();
+    QApplication::setActiveWindow(strip);
+    QVERIFY(QTest::qWaitForWindowActive(strip));
+    QCOMPARE(QApplication::focusWidget(), m_main->display());
+
+    bool checked = false;
+    // Goes with this function, should no About window ever open.
+    QTimer closer;
+    closer.setSingleShot(true);
+    connect(&closer, &QTimer::timeout, this, [&] {
+        if (!m_stubAbout->isLoaded())
+            return;
+        QCOMPARE(QApplication::activeModalWidget(), m_stubAbout->surface());
+        QCOMPARE(m_stubAbout->surface()->parentWidget(), strip);
+        checked = true;
+        m_stubAbout->surface()->close();
+    });
+    closer.start(0);
+    QTest::keyClick(m_main->display(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QVERIFY(checked);
+    QCOMPARE(m_stubAbout->loads, 1);
+    QVERIFY(!m_stubAbout->isLoaded());
+    // A request for the field's own context menu opens nothing more.
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
+    QApplication::sendEvent(m_main->display(), &request);
+    QVERIFY(!QApplication::activePopupWidget());
+    QCOMPARE(m_stubAbout->loads, 1);
 }
 
 QTEST_MAIN(TestMainWindow)
