@@ -195,6 +195,9 @@ void setBackground(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(widget->backgroundRole(), colour);
+    // A multi-line field's text lies on its viewport, drawn in the base colour.
+    if (const auto *area = qobject_cast<QAbstractScrollArea *>(widget))
+        palette.setColor(area->viewport()->backgroundRole(), colour);
     palette.setColor(QPalette::Text, Qt::black);
     palette.setColor(QPalette::WindowText, Qt::black);
     widget->setPalette(palette);
