@@ -65,8 +65,9 @@ void TextField::keyPressEvent(QKeyEvent *event)
 
 void TextField::contextMenuEvent(QContextMenuEvent *event)
 {
-    // Some platforms follow the Menu key with a context menu request of their
-    // own; the key has already done its work.
+    // The Menu key also raises a context menu request of the platform's own
+    // (on X11 even ahead of the key); the key does the work, the field's menu
+    // would only sit on top of it.
     if (m_doubleClickKeys && event->reason() == QContextMenuEvent::Keyboard) {
         event->accept();
         return;

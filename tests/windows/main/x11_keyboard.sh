@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# The keyboard paths on a real window manager: each key on the strip opens one
+# About window and nothing else (the Menu key no context menu of the line),
+# Escape closes it, and the options stay as they were.
+set -euo pipefail
+program="$1"
+
+config="$(mktemp -d)"
+trap 'rm -rf "$config"' EXIT
+export XDG_CONFIG_HOME="$config"
+
+"$program" &
+pid=$!
+strip="$(xdotool search --sync --onlyvisible --name '^VH-WREN-TICKER:$' | head -n1)"
+
+visible() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
+about_open() { xdotool search --onlyvisible --name '^VH-WREN-TICKER - ABOUT$' >/dev/null 2>&1; }
+wait_for() {
+    for _ in $(seq 50); do
+        if "$@"; then return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+about_closed() { ! about_open; }
+
+for key in Return space Menu shift+F10; do
+    xdotool windowactivate --sync "$strip"
+    xdotool key "$key"
+    wait_for about_open || { echo "$key: no About window"; exit 1; }
+    sleep 0.5
+    [ "$(visible)" -eq 2 ] || { echo "$key: $(visible) windows shown, not strip and About"; exit 1; }
+    # The window manager may not have handed the new window the focus yet.
+    xdotool windowactivate --sync "$(xdotool search --onlyvisible --name '^VH-WREN-TICKER - ABOUT$' | head -n1)"
+    xdotool key Escape
+    wait_for about_closed || { echo "$key: Escape left the About window open"; exit 1; }
+    sleep 0.5
+    [ "$(visible)" -eq 1 ] || { echo "$key: $(visible) windows left, not the strip alone"; exit 1; }
+done
+
+wmctrl -i -c "$strip"
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || { echo "program ended with status $status"; exit 1; }
+settings="$config/VH_WTK/vh-wren-ticker.conf"
+cat "$settings"
+grep -q '^AlwaysOnTop_TICKBOX=1$' "$settings" || { echo "Always On Top changed"; exit 1; }
+grep -q '^AUTOSTART_TICKBOX=1$' "$settings" || { echo "AutoStart changed"; exit 1; }
+grep -q '^ABOUT_Left=' "$settings" || { echo "Escape saved no About position"; exit 1; }
+echo "keyboard paths passed on a real window manager"
