@@ -83,7 +83,7 @@ void VH_WTK_ABOUT::createControls(QWidget *surface)
     // Escape closes the window as the OK button does.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), surface), &QShortcut::activated, ok,
             &QPushButton::click);
-    ProgramFont::holdOn(surface);
+    ProgramFont::holdDesignFonts(surface);
 
     // Connected last: the design state set above is no click.
     handle(alwaysOnTop, &TickBox::valueChanged, "AlwaysOnTop_TICKBOX_Click",

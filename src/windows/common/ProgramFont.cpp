@@ -22,7 +22,7 @@ void applyDialogFont()
     QApplication::setFont(sansSerif(8));
 }
 
-void holdOn(QWidget *window)
+void holdDesignFonts(QWidget *window)
 {
     for (QWidget *control : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         QFont font = control->testAttribute(Qt::WA_SetFont) ? control->font() : sansSerif(8);

@@ -17,6 +17,6 @@ void applyDialogFont();
 // Sets each control's design font on the control itself, the dialog font
 // where the design names none, so that no application font a desktop theme
 // sets later reaches it.
-void holdOn(QWidget *window);
+void holdDesignFonts(QWidget *window);
 
 } // namespace ProgramFont

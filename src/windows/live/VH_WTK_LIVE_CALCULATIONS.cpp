@@ -326,7 +326,7 @@ void VH_WTK_LIVE_CALCULATIONS::createControls(QWidget *surface)
 
     chainTabOrder(tabOrder);
     ControlNames::apply(surface);
-    ProgramFont::holdOn(surface);
+    ProgramFont::holdDesignFonts(surface);
     m_display = control<TextField>(displayName);
     auto *ok = control<QPushButton>(QStringLiteral("OK_BUTTON"));
     ok->setFocus();

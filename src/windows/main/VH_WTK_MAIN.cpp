@@ -167,7 +167,7 @@ void VH_WTK_MAIN::createControls(QWidget *surface)
 
     m_display->setDoubleClickKeys(true);
     ControlNames::apply(surface);
-    ProgramFont::holdOn(surface);
+    ProgramFont::holdDesignFonts(surface);
 
     createTimers();
 }
