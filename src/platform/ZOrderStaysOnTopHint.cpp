@@ -1,20 +1,13 @@
 #include "platform/ZOrderStaysOnTopHint.h"
 
+#include "settings/ErrorLine.h"
+
 #include <QWidget>
 #include <QWindow>
 
-#include <cstdio>
-
 ZOrderStaysOnTopHint::ZOrderStaysOnTopHint(PrintLine print)
-    : m_print(std::move(print))
-{
-    if (!m_print) {
-        m_print = [](const QString &line) {
-            std::fprintf(stderr, "%s\n", qPrintable(line));
-            std::fflush(stderr);
-        };
-    }
-}
+    : m_print(print ? std::move(print) : PrintLine(ErrorLine::print))
+{}
 
 ZOrder::Handle ZOrderStaysOnTopHint::foregroundWindow()
 {

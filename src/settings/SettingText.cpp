@@ -1,5 +1,7 @@
 #include "settings/SettingText.h"
 
+#include "engine/NumberScanner.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -10,18 +12,6 @@
 
 namespace SettingText {
 namespace {
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-std::size_t skipDigits(std::string_view text, std::size_t pos)
-{
-    while (pos < text.size() && isDigit(text[pos]))
-        ++pos;
-    return pos;
-}
 
 // The trimmed text as ASCII when it is one number in the accepted syntax.
 std::optional<std::string> numberText(const QString &text)
@@ -34,80 +24,10 @@ std::optional<std::string> numberText(const QString &text)
             return std::nullopt;
         ascii.push_back(static_cast<char>(c.unicode()));
     }
-
-    std::size_t pos = 0;
-    if (pos < ascii.size() && (ascii[pos] == '+' || ascii[pos] == '-'))
-        ++pos;
-    const std::size_t integerStart = pos;
-    pos = skipDigits(ascii, pos);
-    std::size_t digits = pos - integerStart;
-    if (pos < ascii.size() && ascii[pos] == '.') {
-        const std::size_t fractionStart = pos + 1;
-        pos = skipDigits(ascii, fractionStart);
-        digits += pos - fractionStart;
-    }
-    if (digits == 0)
-        return std::nullopt;
-    if (pos < ascii.size() && (ascii[pos] == 'E' || ascii[pos] == 'e')) {
-        ++pos;
-        if (pos < ascii.size() && (ascii[pos] == '+' || ascii[pos] == '-'))
-            ++pos;
-        const std::size_t exponentStart = pos;
-        pos = skipDigits(ascii, pos);
-        if (pos == exponentStart)
-            return std::nullopt;
-    }
-    if (pos != ascii.size())
+    const std::size_t length = NumberScanner::leadingLength(ascii);
+    if (length == 0 || length != ascii.size())
         return std::nullopt;
     return ascii;
-}
-
-// True when an unsigned number in the accepted syntax is at least 1, which
-// tells overflow from underflow when the conversion finds it out of range.
-bool atLeastOne(std::string_view number)
-{
-    long long leading = 0; // decimal exponent of the first non-zero digit
-    bool found = false;
-    long long integerDigits = 0;
-    std::size_t pos = 0;
-    for (; pos < number.size() && isDigit(number[pos]); ++pos) {
-        if (!found && number[pos] != '0') {
-            found = true;
-            leading = integerDigits;
-        }
-        ++integerDigits;
-    }
-    if (found)
-        leading = integerDigits - 1 - leading;
-    if (pos < number.size() && number[pos] == '.') {
-        long long place = 0;
-        for (++pos; pos < number.size() && isDigit(number[pos]); ++pos) {
-            --place;
-            if (!found && number[pos] != '0') {
-                found = true;
-                leading = place;
-            }
-        }
-    }
-    if (!found)
-        return false;
-
-    long long exponent = 0;
-    if (pos < number.size()) {
-        std::string_view rest = number.substr(pos + 1);
-        bool negative = false;
-        if (rest.front() == '+' || rest.front() == '-') {
-            negative = rest.front() == '-';
-            rest.remove_prefix(1);
-        }
-        for (const char c : rest) {
-            if (exponent < 1'000'000'000)
-                exponent = exponent * 10 + (c - '0');
-        }
-        if (negative)
-            exponent = -exponent;
-    }
-    return leading + exponent >= 0;
 }
 
 template <typename Number> std::variant<Number, Fault> parse(const QString &text)
@@ -115,27 +35,10 @@ template <typename Number> std::variant<Number, Fault> parse(const QString &text
     const std::optional<std::string> number = numberText(text);
     if (!number)
         return Fault::NotANumber;
-
-    std::string_view digits = *number;
-    bool negative = false;
-    if (digits.front() == '+' || digits.front() == '-') {
-        negative = digits.front() == '-';
-        digits.remove_prefix(1);
-    }
-    // std::from_chars never consults the C locale, unlike strtod.
-    Number value = 0;
-    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                                        std::chars_format::general);
-    if (result.ec == std::errc::result_out_of_range) {
-        if (atLeastOne(digits))
-            return Fault::OutOfRange;
-        value = 0;
-    } else if (result.ec != std::errc() || result.ptr != digits.data() + digits.size()) {
-        return Fault::NotANumber;
-    }
+    const Number value = NumberScanner::convert<Number>(*number);
     if (!std::isfinite(value))
         return Fault::OutOfRange;
-    return negative ? -value : value;
+    return value;
 }
 
 double roundHalfToEven(double value)

@@ -1,12 +1,12 @@
 #include "ui/FailureReporter.h"
 
+#include "settings/ErrorLine.h"
 #include "ui/TimerService.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
 #include <algorithm>
-#include <cstdio>
 
 FailureReporter::FailureReporter(TimerService &timers, ShowMessage show, PrintLine print, Exit exit)
     : m_timers(timers)
@@ -19,12 +19,8 @@ FailureReporter::FailureReporter(TimerService &timers, ShowMessage show, PrintLi
             QMessageBox::warning(nullptr, title, text);
         };
     }
-    if (!m_print) {
-        m_print = [](const QString &line) {
-            std::fprintf(stderr, "%s\n", qPrintable(line));
-            std::fflush(stderr);
-        };
-    }
+    if (!m_print)
+        m_print = ErrorLine::print;
     if (!m_exit)
         m_exit = [](int status) { QCoreApplication::exit(status); };
 }
