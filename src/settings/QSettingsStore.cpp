@@ -1,9 +1,12 @@
 #include "settings/QSettingsStore.h"
 
+#include "settings/ErrorLine.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStringDecoder>
 #include <QStringList>
 #include <QVariant>
 
@@ -83,10 +86,55 @@ QString notWritten(const QString &filePath, const QString &why)
         .arg(nativePath(filePath), why);
 }
 
+// True when the file holds anything QSettings would drop or change when it
+// writes the file anew: bytes that are not UTF-8, control characters,
+// comments, or lines that are neither a [section] nor a key=value pair.
+// QSettings itself reports this only at the first read of a file in a
+// process, so the bytes are judged here.
+bool damaged(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return true;
+    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        line = line.trimmed();
+        if (line.isEmpty())
+            continue;
+        bool quoted = false;
+        for (const QChar c : line) {
+            if (c.unicode() < 0x20 && c != QLatin1Char('\t'))
+                return true;
+            if (c == QLatin1Char('"'))
+                quoted = !quoted;
+            else if (c == QLatin1Char(';') && !quoted)
+                return true; // the rest of the line is a comment to QSettings
+        }
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']')))
+            continue;
+        if (line.startsWith(QLatin1Char('#')) || line.indexOf(QLatin1Char('=')) < 1)
+            return true;
+    }
+    return false;
+}
+
+// The first free name of "<file>.damaged", "<file>.damaged.1", ...
+QString copyPath(const QString &filePath)
+{
+    const QString first = filePath + QStringLiteral(".damaged");
+    QString candidate = first;
+    for (int number = 1; QFileInfo::exists(candidate); ++number)
+        candidate = first + QLatin1Char('.') + QString::number(number);
+    return candidate;
+}
+
 } // namespace
 
-QSettingsStore::QSettingsStore(std::function<QString()> section)
+QSettingsStore::QSettingsStore(std::function<QString()> section, PrintLine print)
     : m_section(std::move(section))
+    , m_print(print ? std::move(print) : PrintLine(ErrorLine::print))
 {}
 
 QString QSettingsStore::executableSection()
@@ -113,42 +161,104 @@ QString QSettingsStore::GetSetting(const QString &key, const QString &defaultTex
     return storedText(settings->value(key));
 }
 
-std::optional<QString> QSettingsStore::SaveSetting(const QString &key, const QString &text)
+Refusal QSettingsStore::SaveSetting(const QString &key, const QString &text)
 {
+    return SaveSettings({{key, text}}).front();
+}
+
+QList<Refusal> QSettingsStore::SaveSettings(const QList<KeyAndText> &keysAndTexts)
+{
+    QList<Refusal> refusals;
     const QString section = currentSection();
     if (section.isEmpty()) {
         // QSettings would fall back to the organisation-wide file, which every
         // section would then read.
-        return QStringLiteral("the setting %1 could not be saved: the name of the program's "
-                              "file, which names its settings, is unknown")
-            .arg(key);
+        for (const KeyAndText &write : keysAndTexts) {
+            refusals.append(QStringLiteral("the setting %1 could not be saved: the name of the "
+                                           "program's file, which names its settings, is unknown")
+                                .arg(write.first));
+        }
+        return refusals;
     }
     const std::unique_ptr<QSettings> settings = openSection(section);
-
-    // Reading every key finds lines that QSettings cannot parse; a write would
-    // silently drop them, and with them whatever the user meant to keep.
-    (void)settings->allKeys();
-    if (settings->status() == QSettings::FormatError) {
-        return notWritten(settings->fileName(),
-                          QStringLiteral("it holds lines that are not settings, so it was left "
-                                         "as it is"));
+    const QString filePath = settings->fileName();
+    if (const Refusal notKept = keepIfDamaged(filePath)) {
+        const QString reason = notWritten(filePath, *notKept);
+        for (qsizetype i = 0; i < keysAndTexts.size(); ++i)
+            refusals.append(reason);
+        return refusals;
     }
 
-    const bool existed = settings->contains(key);
-    const QVariant previous = settings->value(key);
-    settings->setValue(key, text);
+    struct Previous
+    {
+        QString key;
+        bool existed;
+        QVariant value;
+    };
+    QList<Previous> previous;
+    for (const auto &[key, text] : keysAndTexts) {
+        previous.append({key, settings->contains(key), settings->value(key)});
+        settings->setValue(key, text);
+    }
     settings->sync();
-    if (settings->status() == QSettings::NoError)
-        return std::nullopt;
+    // A file that QSettings found damaged at its first read in this process
+    // keeps that status; only access errors belong to the write.
+    if (settings->status() != QSettings::AccessError) {
+        for (qsizetype i = 0; i < keysAndTexts.size(); ++i)
+            refusals.append(std::nullopt);
+        return refusals;
+    }
 
-    // QSettings keeps the refused value in its per-process copy of the file,
-    // where later reads would find it and the next successful write would
-    // store it after all; put back what the file holds.
-    if (existed)
-        settings->setValue(key, previous);
-    else
-        settings->remove(key);
-    return notWritten(settings->fileName(), whyUnwritable(settings->fileName()));
+    // QSettings keeps the refused values in its per-process copy of the file,
+    // where later reads would find them and the next successful write would
+    // store them after all; put back what the file holds, latest first, so a
+    // key given twice gets its value from before the batch.
+    for (auto it = previous.crbegin(); it != previous.crend(); ++it) {
+        if (it->existed)
+            settings->setValue(it->key, it->value);
+        else
+            settings->remove(it->key);
+    }
+    const QString reason = notWritten(filePath, whyUnwritable(filePath));
+    for (qsizetype i = 0; i < keysAndTexts.size(); ++i)
+        refusals.append(reason);
+    return refusals;
+}
+
+Refusal QSettingsStore::keepIfDamaged(const QString &filePath)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(filePath);
+    return std::nullopt; // the registry holds no file to damage
+#else
+    if (m_checked.contains(filePath))
+        return std::nullopt;
+    QFile file(filePath);
+    if (!file.exists() || !file.open(QIODevice::ReadOnly)) {
+        // Nothing to keep, or nothing that can be read: the write itself
+        // will tell.
+        m_checked.insert(filePath);
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+    if (!damaged(bytes)) {
+        m_checked.insert(filePath);
+        return std::nullopt;
+    }
+    const QString copy = copyPath(filePath);
+    if (!QFile::copy(filePath, copy)) {
+        QFile::remove(copy);
+        return QStringLiteral("it holds lines that are not settings and no copy of it could be "
+                              "made as \"%1\", so it was left as it is")
+            .arg(nativePath(copy));
+    }
+    m_checked.insert(filePath);
+    m_print(QStringLiteral("vh-wren-ticker: the settings file \"%1\" holds lines that are not "
+                           "settings; it is kept as \"%2\" and written anew")
+                .arg(nativePath(filePath), nativePath(copy)));
+    return std::nullopt;
+#endif
 }
 
 QString QSettingsStore::currentSection() const

@@ -4,8 +4,9 @@
 
 #include <QString>
 
+#include <QSet>
+
 #include <functional>
-#include <optional>
 
 // The settings in the platform's per-user settings area under the application
 // name VH_WTK: the registry on Windows, $XDG_CONFIG_HOME/VH_WTK/<section>.conf
@@ -13,17 +14,27 @@
 class QSettingsStore final : public SettingsStore
 {
 public:
-    // `section` is asked anew at every read and write (a renamed executable starts from defaults).
-    explicit QSettingsStore(std::function<QString()> section = &QSettingsStore::executableSection);
+    using PrintLine = std::function<void(const QString &line)>;
+
+    // `section` is asked anew at every read and write (a renamed executable
+    // starts from defaults). `print` (by default standard error) says when a
+    // damaged file was kept aside before it was written anew.
+    explicit QSettingsStore(std::function<QString()> section = &QSettingsStore::executableSection,
+                            PrintLine print = {});
 
     // Base name of the running executable, without extension.
     [[nodiscard]] static QString executableSection();
 
     [[nodiscard]] QString GetSetting(const QString &key, const QString &defaultText) override;
-    std::optional<QString> SaveSetting(const QString &key, const QString &text) override;
+    [[nodiscard]] Refusal SaveSetting(const QString &key, const QString &text) override;
+    // One read and one write of the file for all the keys, however large it is.
+    [[nodiscard]] QList<Refusal> SaveSettings(const QList<KeyAndText> &keysAndTexts) override;
 
 private:
     QString currentSection() const;
+    Refusal keepIfDamaged(const QString &filePath);
 
     std::function<QString()> m_section;
+    PrintLine m_print;
+    QSet<QString> m_checked; // files looked at for damage in this run
 };

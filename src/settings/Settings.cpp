@@ -1,33 +1,13 @@
 #include "settings/Settings.h"
 
+#include "settings/ErrorLine.h"
 #include "settings/SettingText.h"
 
 #include <cmath>
-#include <cstdio>
 #include <utility>
 #include <variant>
 
 namespace {
-
-bool isFlag(SettingKey key)
-{
-    return key == SettingKey::AlwaysOnTop_TICKBOX || key == SettingKey::AUTOSTART_TICKBOX;
-}
-
-bool isSize(SettingKey key)
-{
-    switch (key) {
-    case SettingKey::MAIN_Width:
-    case SettingKey::MAIN_Height:
-    case SettingKey::ABOUT_Width:
-    case SettingKey::ABOUT_Height:
-    case SettingKey::LIVE_CALCS_Width:
-    case SettingKey::LIVE_CALCS_Height:
-        return true;
-    default:
-        return false;
-    }
-}
 
 // A stored text can hold anything a user typed into the store; escaping keeps
 // the warning on one line and shows exactly where the text starts and ends.
@@ -52,16 +32,14 @@ QString quoted(const QString &text)
             result += QStringLiteral("\\t");
             break;
         default:
-            if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
-                c.category() == QChar::Separator_Paragraph) {
-                result += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-            } else {
+            if (c.category() == QChar::Separator_Line || c.category() == QChar::Separator_Paragraph)
+                result += ErrorLine::codePoint(c);
+            else
                 result += c;
-            }
         }
     }
     result += QLatin1Char('"');
-    return result;
+    return ErrorLine::escaped(result);
 }
 
 QString faultText(SettingText::Fault fault, const QString &range)
@@ -70,16 +48,11 @@ QString faultText(SettingText::Fault fault, const QString &range)
                                                    : QStringLiteral("which is beyond ") + range;
 }
 
-void printOnStandardError(const QString &line)
-{
-    std::fprintf(stderr, "%s\n", qPrintable(line));
-}
-
 } // namespace
 
 Settings::Settings(SettingsStore &store, Warning warn)
     : m_store(store)
-    , m_warn(warn ? std::move(warn) : Warning(printOnStandardError))
+    , m_warn(warn ? std::move(warn) : Warning(ErrorLine::print))
 {}
 
 float Settings::readPosition(SettingKey key)
@@ -105,30 +78,70 @@ int Settings::readFlag(SettingKey key)
     return state;
 }
 
-std::optional<QString> Settings::savePosition(SettingKey key, float twips)
+Refusal Settings::savePosition(SettingKey key, float twips)
 {
-    if (isFlag(key) || isSize(key)) {
-        return QStringLiteral("the setting %1 holds no window position, so none is saved under it")
-            .arg(settingName(key));
-    }
-    if (!std::isfinite(twips)) {
-        return QStringLiteral("the position %1 for the setting %2 is not a number of twips")
-            .arg(positionText(twips), settingName(key));
-    }
-    return m_store.SaveSetting(settingName(key), positionText(twips));
+    return save({position(key, twips)}).front();
 }
 
-std::optional<QString> Settings::saveFlag(SettingKey key, int state)
+Refusal Settings::saveFlag(SettingKey key, int state)
 {
-    if (!isFlag(key)) {
-        return QStringLiteral("the setting %1 holds no option, so no option is saved under it")
-            .arg(settingName(key));
+    return save({flag(key, state)}).front();
+}
+
+Settings::Save Settings::position(SettingKey key, float twips) const
+{
+    if (settingKind(key) != SettingKind::Position) {
+        return {key,
+                {},
+                QStringLiteral("the setting %1 holds no window position, so none is saved under it")
+                    .arg(settingName(key))};
+    }
+    if (!std::isfinite(twips)) {
+        return {key,
+                {},
+                QStringLiteral("the position %1 for the setting %2 is not a number of twips")
+                    .arg(positionText(twips), settingName(key))};
+    }
+    return {key, positionText(twips), std::nullopt};
+}
+
+Settings::Save Settings::flag(SettingKey key, int state) const
+{
+    if (settingKind(key) != SettingKind::Flag) {
+        return {key,
+                {},
+                QStringLiteral("the setting %1 holds no option, so no option is saved under it")
+                    .arg(settingName(key))};
     }
     if (state < 0 || state > 2) {
-        return QStringLiteral("%1 is not a tickbox state (0, 1 or 2) for the setting %2")
-            .arg(QString::number(state), settingName(key));
+        return {key,
+                {},
+                QStringLiteral("%1 is not a tickbox state (0, 1 or 2) for the setting %2")
+                    .arg(QString::number(state), settingName(key))};
     }
-    return m_store.SaveSetting(settingName(key), QString::number(state));
+    return {key, QString::number(state), std::nullopt};
+}
+
+std::vector<Refusal> Settings::save(const std::vector<Save> &saves)
+{
+    QList<SettingsStore::KeyAndText> writes;
+    for (const Save &save : saves) {
+        if (!save.refusal)
+            writes.append({settingName(save.key), save.text});
+    }
+    const QList<Refusal> written =
+        writes.isEmpty() ? QList<Refusal>() : m_store.SaveSettings(writes);
+
+    std::vector<Refusal> refusals;
+    refusals.reserve(saves.size());
+    qsizetype next = 0;
+    for (const Save &save : saves) {
+        if (save.refusal)
+            refusals.push_back(save.refusal);
+        else
+            refusals.push_back(next < written.size() ? written.at(next++) : Refusal());
+    }
+    return refusals;
 }
 
 QString Settings::positionText(float twips)

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "settings/Refusal.h"
 #include "settings/SettingKey.h"
 #include "settings/SettingsStore.h"
 
 #include <QString>
 
 #include <functional>
-#include <optional>
+#include <vector>
 
 // Typed access to the settings for the windows. A stored text that gives no
 // usable value is reported once per read on the warning line and the key's
@@ -16,6 +17,14 @@ class Settings
 {
 public:
     using Warning = std::function<void(const QString &line)>;
+
+    // A save checked but not yet written: text for the store, or a refusal.
+    struct Save
+    {
+        SettingKey key;
+        QString text;
+        Refusal refusal;
+    };
 
     // warn defaults to printing the line on standard error.
     explicit Settings(SettingsStore &store, Warning warn = {});
@@ -27,10 +36,16 @@ public:
     // The two _TICKBOX keys: 0 clear, 1 ticked, 2 greyed.
     [[nodiscard]] int readFlag(SettingKey key);
 
-    // std::nullopt when stored, otherwise why not. Sizes are never saved, and
-    // nothing is saved that a later read would refuse.
-    std::optional<QString> savePosition(SettingKey key, float twips);
-    std::optional<QString> saveFlag(SettingKey key, int state);
+    // Sizes are never saved, and nothing is saved that a later read would
+    // refuse.
+    [[nodiscard]] Refusal savePosition(SettingKey key, float twips);
+    [[nodiscard]] Refusal saveFlag(SettingKey key, int state);
+
+    [[nodiscard]] Save position(SettingKey key, float twips) const;
+    [[nodiscard]] Save flag(SettingKey key, int state) const;
+    // Writes the saves that passed their checks in one write of the store, in
+    // their order; returns each save's refusal in the same order.
+    [[nodiscard]] std::vector<Refusal> save(const std::vector<Save> &saves);
 
     [[nodiscard]] static QString positionText(float twips);
 

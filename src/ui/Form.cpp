@@ -247,18 +247,24 @@ void Form::chainTabOrder(const std::map<int, QWidget *> &controlsByPlace)
 
 QStringList Form::saveFlag(SettingKey key, int state)
 {
-    if (const auto reason = m_context.settings.saveFlag(key, state))
+    if (const Refusal reason = m_context.settings.saveFlag(key, state))
         return {settingName(key) + QStringLiteral(": ") + *reason};
     return {};
 }
 
-QStringList Form::savePosition(SettingKey leftKey, SettingKey topKey)
+QStringList Form::savePosition(SettingKey leftKey, SettingKey topKey,
+                               const std::vector<std::pair<SettingKey, int>> &flags)
 {
+    Settings &settings = m_context.settings;
+    std::vector<Settings::Save> saves{settings.position(leftKey, static_cast<float>(left())),
+                                      settings.position(topKey, static_cast<float>(top()))};
+    for (const auto &[key, state] : flags)
+        saves.push_back(settings.flag(key, state));
+    const std::vector<Refusal> refusals = settings.save(saves);
     QStringList refused;
-    const std::pair<SettingKey, double> edges[] = {{leftKey, left()}, {topKey, top()}};
-    for (const auto &[key, twips] : edges) {
-        if (const auto reason = m_context.settings.savePosition(key, static_cast<float>(twips)))
-            refused << settingName(key) + QStringLiteral(": ") + *reason;
+    for (std::size_t i = 0; i < saves.size(); ++i) {
+        if (refusals[i])
+            refused << settingName(saves[i].key) + QStringLiteral(": ") + *refusals[i];
     }
     return refused;
 }

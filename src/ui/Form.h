@@ -15,6 +15,8 @@
 
 #include <functional>
 #include <map>
+#include <utility>
+#include <vector>
 
 class FormSurface;
 class QEventLoop;
@@ -95,8 +97,11 @@ protected:
     };
     // Reads left, top, width and height in that order and applies each.
     void restoreGeometry(const GeometryKeys &keys);
-    // Saves the left and top edges; returns "KEY: reason" for each refusal.
-    [[nodiscard]] QStringList savePosition(SettingKey left, SettingKey top);
+    // Saves the left and top edges, then the given flags, in one write of the
+    // store; returns "KEY: reason" for each refusal, in that order.
+    [[nodiscard]] QStringList
+    savePosition(SettingKey left, SettingKey top,
+                 const std::vector<std::pair<SettingKey, int>> &flags = {});
     [[nodiscard]] QStringList saveFlag(SettingKey key, int state);
     // Links the controls into the keyboard's tab order by their places.
     static void chainTabOrder(const std::map<int, QWidget *> &controlsByPlace);

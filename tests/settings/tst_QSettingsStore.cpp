@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -72,7 +73,8 @@ private slots:
     void missingKey();
     void renamedExecutableStartsFromDefaults();
     void handEditedTextsReadAsTheyStand();
-    void unparsableFileIsLeftAlone();
+    void damagedFileIsKept_data();
+    void damagedFileIsKept();
     void unknownSection();
     void refusedWrite_data();
     void refusedWrite();
@@ -233,19 +235,75 @@ void TestQSettingsStore::handEditedTextsReadAsTheyStand()
     QCOMPARE(fileBytes(path), before);
 }
 
-void TestQSettingsStore::unparsableFileIsLeftAlone()
+void TestQSettingsStore::damagedFileIsKept_data()
 {
-    const QString path = fileOf("Unparsable");
-    QVERIFY(writeFile(path, "[General]\nMAIN_Left=1500\nthis line is no setting\n"));
-    const QByteArray before = fileBytes(path);
-    QSettingsStore store = storeFor("Unparsable");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("damaged");
+    QTest::addColumn<int>("earlierCopies"); // ".damaged", ".damaged.1", ... already there
 
-    const std::optional<QString> reason = store.SaveSetting("MAIN_Top", "2000");
-    QVERIFY(reason.has_value());
-    QVERIFY2(reason->contains(QDir::toNativeSeparators(path)), qPrintable(*reason));
-    QCOMPARE(fileBytes(path), before);
-    QCOMPARE(store.GetSetting("MAIN_Left", "1000"), QString("1500"));
-    QCOMPARE(store.GetSetting("MAIN_Top", "1000"), QString("1000"));
+    QByteArray noise(4096, '\0');
+    QRandomGenerator random(11);
+    for (char &byte : noise)
+        byte = static_cast<char>(random.bounded(256));
+
+    QTest::newRow("line without equals sign")
+        << QByteArray("[General]\nMAIN_Left=2000\nline without equals sign\n") << true << 0;
+    QTest::newRow("comment line") << QByteArray("; mine\n[General]\nMAIN_Left=2000\n") << true << 0;
+    QTest::newRow("comment after a value")
+        << QByteArray("[General]\nMAIN_Left=2000 ; moved by hand\n") << true << 0;
+    QTest::newRow("hash line") << QByteArray("[General]\n#MAIN_Left=2000\n") << true << 0;
+    QTest::newRow("control character") << QByteArray("[General]\nMAIN_Left=20\x01"
+                                                     "00\n")
+                                       << true << 0;
+    QTest::newRow("not UTF-8") << QByteArray("[General]\nMAIN_Left=\xff\xfe\n") << true << 0;
+    QTest::newRow("random bytes") << noise << true << 0;
+    QTest::newRow("earlier copies numbered on")
+        << QByteArray("[General]\nMAIN_Left=2000\nstray\n") << true << 2;
+    QTest::newRow("file as the store writes it")
+        << QByteArray("[General]\nMAIN_Left=2000\nMAIN_Top=\"x;y\"\r\n\n[Other]\nkey=\\t5\n")
+        << false << 0;
+}
+
+void TestQSettingsStore::damagedFileIsKept()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, damaged);
+    QFETCH(int, earlierCopies);
+    // QSettings keeps every file it has read for the whole process: one
+    // section per row.
+    const QString section = QStringLiteral("Damaged%1").arg(++m_touches);
+    const QString path = fileOf(section);
+    QVERIFY(writeFile(path, bytes));
+    QStringList copies{path + ".damaged"};
+    for (int i = 1; i <= earlierCopies; ++i)
+        copies << path + ".damaged." + QString::number(i);
+    for (const QString &earlier : copies.mid(0, earlierCopies))
+        QVERIFY(writeFile(earlier, "earlier copy"));
+    const QString copy = damaged ? copies.last() : copies.front();
+
+    QStringList printed;
+    QSettingsStore store([section] { return section; },
+                         [&](const QString &line) { printed << line; });
+    // The program reads its settings before it first writes them.
+    (void)store.GetSetting("MAIN_Left", "1000");
+    QCOMPARE(outcome(store.SaveSetting("MAIN_Top", "300")), QString("stored"));
+    QCOMPARE(outcome(store.SaveSetting("ABOUT_Top", "400")), QString("stored"));
+
+    if (damaged) {
+        QCOMPARE(fileBytes(copy), bytes);
+        QCOMPARE(printed.size(), 1);
+        QVERIFY2(printed.front().contains(QDir::toNativeSeparators(path) + '"') &&
+                     printed.front().contains(QDir::toNativeSeparators(copy) + '"'),
+                 qPrintable(printed.front()));
+    } else {
+        QVERIFY(!QFileInfo::exists(copy));
+        QCOMPARE(printed, QStringList());
+    }
+    for (const QString &earlier : copies.mid(0, earlierCopies))
+        QCOMPARE(fileBytes(earlier), QByteArray("earlier copy"));
+    const QByteArray written = fileBytes(path);
+    QVERIFY2(written.contains("MAIN_Top=300") && written.contains("ABOUT_Top=400"),
+             written.constData());
 }
 
 void TestQSettingsStore::unknownSection()

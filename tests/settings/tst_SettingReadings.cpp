@@ -156,6 +156,15 @@ void TestSettingReadings::unusablePosition_data()
                                   << "12\\\"" << 6195;
     QTest::newRow("quote and backslash") << SettingKey::MAIN_Left << "a\"b\\c"
                                          << "a\\\"b\\\\c" << 1000;
+    // Characters that would break or reorder the terminal line show as escapes.
+    QTest::newRow("right-to-left override")
+        << SettingKey::MAIN_Left << QStringLiteral("12\u202Eabc") << "12\\u202Eabc" << 1000;
+    QTest::newRow("isolate and mark")
+        << SettingKey::MAIN_Top << QStringLiteral("\u2067x\u200F") << "\\u2067x\\u200F" << 1000;
+    QTest::newRow("escape and delete")
+        << SettingKey::ABOUT_Left << QStringLiteral("\x1B[2J\x7F") << "\\u001B[2J\\u007F" << 1000;
+    QTest::newRow("C1 control") << SettingKey::ABOUT_Top << QStringLiteral("1\u00852")
+                                << "1\\u00852" << 1000;
 }
 
 void TestSettingReadings::unusablePosition()

@@ -7,7 +7,7 @@ QString RecordingSettingsStore::GetSetting(const QString &key, const QString &de
     return text;
 }
 
-std::optional<QString> RecordingSettingsStore::SaveSetting(const QString &key, const QString &text)
+Refusal RecordingSettingsStore::SaveSetting(const QString &key, const QString &text)
 {
     log.append({Access::Write, key, text});
     if (refused.contains(key))

@@ -8,8 +8,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 // An in-memory store that records every access, so a test can check which
 // keys a handler reads and writes, in which order and with which texts.
 class RecordingSettingsStore final : public SettingsStore
@@ -28,7 +26,7 @@ public:
     };
 
     [[nodiscard]] QString GetSetting(const QString &key, const QString &defaultText) override;
-    std::optional<QString> SaveSetting(const QString &key, const QString &text) override;
+    [[nodiscard]] Refusal SaveSetting(const QString &key, const QString &text) override;
 
     // "KEY=text" for each Write in order, refused ones included.
     [[nodiscard]] QStringList writes() const;
