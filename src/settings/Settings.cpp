@@ -66,6 +66,25 @@ float Settings::readPosition(SettingKey key)
                               QStringLiteral("the range of a single-precision number")));
 }
 
+float Settings::readSize(SettingKey key, float largest)
+{
+    const QString text = readText(key);
+    const std::variant<float, SettingText::Fault> reading = SettingText::toSingle(text);
+    if (const SettingText::Fault *fault = std::get_if<SettingText::Fault>(&reading)) {
+        return unusable(
+            key, text, faultText(*fault, QStringLiteral("the range of a single-precision number")));
+    }
+    const float twips = std::get<float>(reading);
+    if (!(twips > 0.0f))
+        return unusable(key, text, QStringLiteral("which is not a positive size"));
+    if (twips > largest) {
+        return unusable(key, text,
+                        QStringLiteral("which is larger than all screens together (%1 twips)")
+                            .arg(positionText(largest)));
+    }
+    return twips;
+}
+
 int Settings::readFlag(SettingKey key)
 {
     const QString text = readText(key);

@@ -33,6 +33,11 @@ public:
 
     // The _Left, _Top, _Width and _Height keys, in twips.
     [[nodiscard]] float readPosition(SettingKey key);
+    // The _Width and _Height keys, in twips. A size that is not positive, or
+    // larger than `largest` (all screens together), would give a window that
+    // cannot be seen or that takes the machine's memory: it reads as the
+    // default, with a warning.
+    [[nodiscard]] float readSize(SettingKey key, float largest);
     // The two _TICKBOX keys: 0 clear, 1 ticked, 2 greyed.
     [[nodiscard]] int readFlag(SettingKey key);
 

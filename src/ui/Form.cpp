@@ -9,7 +9,10 @@
 #include "ui/Twips.h"
 
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QScreen>
+
+#include <limits>
 
 namespace {
 
@@ -231,8 +234,15 @@ void Form::restoreGeometry(const GeometryKeys &keys)
     Settings &settings = m_context.settings;
     setLeft(settings.readPosition(keys.left));
     setTop(settings.readPosition(keys.top));
-    setWidth(settings.readPosition(keys.width));
-    setHeight(settings.readPosition(keys.height));
+    QRect screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens |= screen->availableGeometry();
+    const auto largest = [&](int pixels) {
+        return screens.isEmpty() ? std::numeric_limits<float>::infinity()
+                                 : static_cast<float>(Twips::fromPixels(pixels, nullptr));
+    };
+    setWidth(settings.readSize(keys.width, largest(screens.width())));
+    setHeight(settings.readSize(keys.height, largest(screens.height())));
 }
 
 void Form::chainTabOrder(const std::map<int, QWidget *> &controlsByPlace)

@@ -95,7 +95,8 @@ protected:
         SettingKey width;
         SettingKey height;
     };
-    // Reads left, top, width and height in that order and applies each.
+    // Reads left, top, width and height in that order and applies each; a
+    // size beyond all screens together reads as the default.
     void restoreGeometry(const GeometryKeys &keys);
     // Saves the left and top edges, then the given flags, in one write of the
     // store; returns "KEY: reason" for each refusal, in that order.
