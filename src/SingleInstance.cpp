@@ -8,10 +8,10 @@
 #include <QGuiApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -23,10 +23,17 @@ const QByteArray answer = QByteArrayLiteral("ok\n");
 // socket, short enough not to keep a user waiting on one that hangs.
 constexpr int answerWithinMs = 5000;
 
+// Plain loops rather than regular expressions: the running strip would keep
+// the expression engine's pages resident for two uses at start-up.
 QString safeForFileName(QString text)
 {
-    static const QRegularExpression unsafe(QStringLiteral("[^A-Za-z0-9._-]"));
-    return text.replace(unsafe, QStringLiteral("_"));
+    for (QChar &c : text) {
+        const bool safe = (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') ||
+                          (c >= u'0' && c <= u'9') || c == u'.' || c == u'_' || c == u'-';
+        if (!safe)
+            c = u'_';
+    }
+    return text;
 }
 
 QString displayName()
@@ -36,7 +43,11 @@ QString displayName()
     if (platform == u"xcb") {
         // ":0" and ":0.0" are the same display to the user.
         display = QString::fromLocal8Bit(qgetenv("DISPLAY"));
-        display.remove(QRegularExpression(QStringLiteral("\\.[0-9]+$")));
+        const qsizetype dot = display.lastIndexOf(u'.');
+        const QStringView screen = QStringView(display).mid(dot + 1);
+        if (dot > display.lastIndexOf(u':') && !screen.isEmpty() &&
+            std::all_of(screen.begin(), screen.end(), [](QChar c) { return c.isDigit(); }))
+            display.truncate(dot);
     } else if (platform == u"wayland") {
         display = QString::fromLocal8Bit(qgetenv("WAYLAND_DISPLAY"));
     }
