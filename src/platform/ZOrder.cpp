@@ -3,6 +3,8 @@
 #ifdef _WIN32
 #include "platform/ZOrderWindows.h"
 #else
+#include "platform/X11Properties.h"
+#include "platform/ZOrderAwaitingWindowManager.h"
 #include "platform/ZOrderStaysOnTopHint.h"
 #include "platform/ZOrderX11.h"
 #endif
@@ -14,6 +16,11 @@ std::unique_ptr<ZOrder> ZOrder::forPlatform()
 #else
     if (std::unique_ptr<ZOrder> x11 = ZOrderX11::forThisSession())
         return x11;
-    return std::make_unique<ZOrderStaysOnTopHint>();
+    auto fallback = std::make_unique<ZOrderStaysOnTopHint>();
+    if (!X11Properties::connection())
+        return fallback;
+    return std::make_unique<ZOrderAwaitingWindowManager>(
+        std::move(fallback),
+        []() -> std::unique_ptr<ZOrder> { return ZOrderX11::forThisSession(); });
 #endif
 }

@@ -17,8 +17,8 @@ public:
     ZOrder &operator=(const ZOrder &) = delete;
     virtual ~ZOrder() = default;
 
-    // The best the running session offers. The choice is made when called:
-    // call it once, before the main window is shown.
+    // The best the running session offers, chosen when called; on X11 a
+    // window manager that starts later is taken up once it is there.
     static std::unique_ptr<ZOrder> forPlatform();
 
     // The window that has the foreground, or 0.

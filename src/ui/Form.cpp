@@ -16,11 +16,15 @@
 
 namespace {
 
-Qt::WindowFlags flagsFor(Form::Frame frame)
+Qt::WindowFlags flagsFor(Form::Frame frame, bool owned)
 {
     const Qt::WindowFlags common =
         Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-    return (frame == Form::Frame::ToolWindow ? Qt::Tool : Qt::Window) | common;
+    if (frame == Form::Frame::ToolWindow)
+        return Qt::Tool | common;
+    // Only a dialog is made transient for its owner on X11 (WM_TRANSIENT_FOR),
+    // which window managers keep above the owner, in the owner's layer.
+    return (owned ? Qt::Dialog : Qt::Window) | common;
 }
 
 } // namespace
@@ -50,7 +54,7 @@ void Form::load(Form *owner)
     if (m_surface)
         return;
     QWidget *ownerWindow = owner ? owner->surface() : nullptr;
-    m_surface = new FormSurface(ownerWindow, flagsFor(m_design.frame));
+    m_surface = new FormSurface(ownerWindow, flagsFor(m_design.frame, ownerWindow));
     connect(m_surface, &FormSurface::closeRequested, this, &Form::unload);
     handle(m_surface, &FormSurface::doubleClicked, "Form_DblClick", &Form::Form_DblClick);
     m_surface->setObjectName(m_design.name);

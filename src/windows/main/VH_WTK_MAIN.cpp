@@ -2,6 +2,7 @@
 
 #include "engine/CellStore.h"
 #include "engine/UptimeEngine.h"
+#include "platform/NeverMinimised.h"
 #include "settings/SettingKey.h"
 #include "settings/Settings.h"
 #include "ui/FailureReporter.h"
@@ -170,6 +171,7 @@ void VH_WTK_MAIN::createControls(QWidget *surface)
     ProgramFont::holdDesignFonts(surface);
 
     createTimers();
+    new NeverMinimised(surface);
 }
 
 QWidget *VH_WTK_MAIN::createControl(const ControlDesign &design, QWidget *surface)

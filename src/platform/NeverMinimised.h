@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class QWidget;
+
+// For a window without a taskbar entry, which once minimised would be out of
+// the user's reach until the program ends: asks the window manager not to
+// offer minimising it, and brings it back at once whenever it is minimised
+// all the same.
+class NeverMinimised final : public QObject
+{
+public:
+    // Lives as long as `window`; create it before the window is first shown.
+    explicit NeverMinimised(QWidget *window);
+    ~NeverMinimised() override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // What only the window system can tell or do, one per platform.
+    class NativeWatch;
+
+    void restoreSoon();
+    void restore();
+
+    QWidget *m_window;
+    std::unique_ptr<NativeWatch> m_native;
+    bool m_restoring = false;
+};

@@ -1,0 +1,106 @@
+#include "platform/NeverMinimisedNative.h"
+
+#include "platform/X11Properties.h"
+
+#include <QCoreApplication>
+#include <QVariant>
+#include <QWidget>
+#include <QWindow>
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <vector>
+
+using X11Properties::atom;
+using X11Properties::read32;
+
+namespace {
+
+// Qt's xcb plugin puts these window types first in _NET_WM_WINDOW_TYPE, at
+// creation and whenever the window's flags change (its value of Toolbar).
+constexpr char extraTypesProperty[] = "_q_xcb_wm_window_type";
+constexpr int qtXcbToolbarType = 0x000008;
+
+// Qt's Motif hints already leave out minimise and maximise, but openbox
+// honours only their move and resize functions; it drops the minimise button
+// for toolbars, as other window managers do.
+void askForToolbarType(xcb_connection_t *connection, QWidget *window)
+{
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    window->windowHandle()->setProperty(extraTypesProperty, qtXcbToolbarType);
+
+    const xcb_atom_t typeName = atom(connection, "_NET_WM_WINDOW_TYPE");
+    const xcb_atom_t toolbar = atom(connection, "_NET_WM_WINDOW_TYPE_TOOLBAR");
+    std::vector<uint32_t> types = read32(connection, id, typeName, XCB_ATOM_ATOM, 32);
+    if (std::find(types.begin(), types.end(), toolbar) != types.end())
+        return;
+    types.insert(types.begin(), toolbar);
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, typeName, XCB_ATOM_ATOM, 32,
+                        static_cast<uint32_t>(types.size()), types.data());
+    xcb_flush(connection);
+}
+
+// _NET_WM_STATE_HIDDEN on the window, whatever Qt makes of it: Qt reports a
+// window as minimised only when WM_STATE says Iconic too.
+class HiddenFilter final : public QAbstractNativeEventFilter
+{
+public:
+    HiddenFilter(xcb_connection_t *connection, QWidget *window, std::function<void()> hidden)
+        : m_connection(connection)
+        , m_window(window)
+        , m_hidden(std::move(hidden))
+        , m_state(atom(connection, "_NET_WM_STATE"))
+        , m_hiddenState(atom(connection, "_NET_WM_STATE_HIDDEN"))
+    {}
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override
+    {
+        if (eventType != "xcb_generic_event_t")
+            return false;
+        const auto *event = static_cast<const xcb_generic_event_t *>(message);
+        if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
+            return false;
+        const auto *notify = reinterpret_cast<const xcb_property_notify_event_t *>(event);
+        if (notify->atom != m_state || notify->window != m_window->internalWinId())
+            return false;
+        const std::vector<uint32_t> states =
+            read32(m_connection, notify->window, m_state, XCB_ATOM_ATOM, 64);
+        if (std::find(states.begin(), states.end(), m_hiddenState) != states.end())
+            m_hidden();
+        return false;
+    }
+
+private:
+    xcb_connection_t *m_connection;
+    QWidget *m_window;
+    std::function<void()> m_hidden;
+    xcb_atom_t m_state;
+    xcb_atom_t m_hiddenState;
+};
+
+} // namespace
+
+NeverMinimised::NativeWatch::NativeWatch(QWidget *window, std::function<void()> hidden)
+    : m_window(window)
+{
+    xcb_connection_t *connection = X11Properties::connection();
+    if (!connection)
+        return;
+    askForToolbarType(connection, window);
+    m_filter = std::make_unique<HiddenFilter>(connection, window, std::move(hidden));
+    QCoreApplication::instance()->installNativeEventFilter(m_filter.get());
+}
+
+NeverMinimised::NativeWatch::~NativeWatch() = default;
+
+void NeverMinimised::NativeWatch::restore()
+{
+    xcb_connection_t *connection = X11Properties::connection();
+    if (!connection || !m_window->internalWinId())
+        return;
+    // ICCCM: mapping an iconic window asks the window manager for it back; a
+    // window already mapped takes no notice.
+    xcb_map_window(connection, static_cast<xcb_window_t>(m_window->internalWinId()));
+    xcb_flush(connection);
+}

@@ -1,0 +1,60 @@
+#include "platform/X11Properties.h"
+
+#include <QGuiApplication>
+
+#include <xcb/xcb.h>
+
+#include <cstring>
+
+namespace X11Properties {
+
+xcb_connection_t *connection()
+{
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+std::uint32_t rootOf(xcb_connection_t *connection)
+{
+    return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+}
+
+std::uint32_t atom(xcb_connection_t *connection, const char *name)
+{
+    const auto cookie =
+        xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
+    ReplyPtr<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, cookie, nullptr),
+                                            &std::free);
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+std::vector<std::uint32_t> read32(xcb_connection_t *connection, std::uint32_t window,
+                                  std::uint32_t name, std::uint32_t type, std::uint32_t maxValues)
+{
+    const auto cookie = xcb_get_property(connection, 0, window, name, type, 0, maxValues);
+    ReplyPtr<xcb_get_property_reply_t> reply(xcb_get_property_reply(connection, cookie, nullptr),
+                                             &std::free);
+    if (!reply || reply->type != type || reply->format != 32)
+        return {};
+    const auto *values = static_cast<const uint32_t *>(xcb_get_property_value(reply.get()));
+    const int count = xcb_get_property_value_length(reply.get()) / 4;
+    return {values, values + count};
+}
+
+void requestState(xcb_connection_t *connection, std::uint32_t window, bool add, std::uint32_t state)
+{
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = window;
+    event.type = atom(connection, "_NET_WM_STATE");
+    event.data.data32[0] = add ? 1 : 0; // _NET_WM_STATE_ADD or _REMOVE
+    event.data.data32[1] = state;
+    event.data.data32[3] = 1; // source: a normal application
+    xcb_send_event(connection, 0, rootOf(connection),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char *>(&event));
+    xcb_flush(connection);
+}
+
+} // namespace X11Properties

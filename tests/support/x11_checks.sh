@@ -1,0 +1,60 @@
+# Checks shared by the window-manager tests, sourced by bash scripts that run
+# under scripts/with-xvfb.sh. Windows are named by their X11 ids.
+
+now_ms() { date +%s%3N; }
+
+# Retries a check every 50 ms until it holds or the deadline (epoch ms) passes.
+until_deadline() {
+    local deadline="$1"
+    shift
+    until "$@"; do
+        [ "$(now_ms)" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
+sleep_until() {
+    local left=$(($1 - $(now_ms)))
+    [ "$left" -le 0 ] || sleep "$((left / 1000)).$(printf '%03d' $((left % 1000)))"
+}
+
+# The first visible window whose caption is exactly $1.
+window_id() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1; }
+
+# A window property of the root (the last value of a list).
+root_window() { xprop -root "$1" | sed 's/.*[ ,#]//'; }
+
+# Bottom to top, one decimal id a line.
+stacking() {
+    local id
+    for id in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,/ /g'); do
+        echo $((id))
+    done
+}
+
+# Window $1 lies above window $2 in the window manager's stacking order.
+stacked_above() {
+    local order upper lower
+    order="$(stacking)"
+    upper="$(grep -nx "$(($1))" <<<"$order" | cut -d: -f1)"
+    lower="$(grep -nx "$(($2))" <<<"$order" | cut -d: -f1)"
+    [ -n "$upper" ] && [ -n "$lower" ] && [ "$upper" -gt "$lower" ]
+}
+
+is_topmost() { [ "$(($(root_window _NET_CLIENT_LIST_STACKING)))" -eq "$(($1))" ]; }
+is_active() { [ "$(($(root_window _NET_ACTIVE_WINDOW)))" -eq "$(($1))" ]; }
+is_above() { xprop -id "$1" _NET_WM_STATE | grep -q '_NET_WM_STATE_ABOVE'; }
+not_above() { ! is_above "$1"; }
+
+# Mapped, in the Normal state and not hidden by the window manager.
+is_shown() {
+    xwininfo -id "$1" | grep -q 'Map State: IsViewable' &&
+        xprop -id "$1" WM_STATE | grep -q 'window state: Normal' &&
+        ! xprop -id "$1" _NET_WM_STATE | grep -q '_NET_WM_STATE_HIDDEN'
+}
+
+# Double-clicks the strip's display field, which opens the About window.
+open_about() {
+    xdotool mousemove --window "$1" 100 10 click --repeat 2 --delay 80 1
+    window_id 'VH-WREN-TICKER - ABOUT'
+}

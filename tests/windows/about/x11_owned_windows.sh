@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Owned windows on a real window manager: the About window is transient for
+# the strip and the live calculations window for the About window, and each
+# stays above its owner while the always-on-top keeper ticks, although the
+# strip is in the topmost layer.
+set -euo pipefail
+program="$1"
+source "$(dirname "$0")/../../support/x11_checks.sh"
+
+work="$(mktemp -d)"
+cleanup() {
+    [ -n "${program_pid:-}" ] && kill "$program_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    xprop -root _NET_CLIENT_LIST_STACKING _NET_ACTIVE_WINDOW
+    exit 1
+}
+
+owner_of() { printf '%d' "$(xprop -id "$1" WM_TRANSIENT_FOR | sed -n 's/.*window id # //p')"; }
+
+# Checks every 100 ms for 3 s, across three ticks of the keeper, that $1 is
+# above $2; the keeper puts the strip into the topmost layer meanwhile.
+stays_above() {
+    local end=$(($(now_ms) + 3000))
+    while [ "$(now_ms)" -lt "$end" ]; do
+        stacked_above "$1" "$2" || fail "$3 went below its owner"
+        sleep 0.1
+    done
+    is_above "$strip" || fail "the keeper did not put the strip above ($3 open)"
+}
+
+XDG_CONFIG_HOME="$work" "$program" &
+program_pid=$!
+strip="$(window_id 'VH-WREN-TICKER:')"
+[ -n "$strip" ] || fail "the strip did not appear"
+
+about="$(open_about "$strip")"
+[ -n "$about" ] || fail "the About window did not open"
+[ "$(owner_of "$about")" -eq "$((strip))" ] || fail "the About window is not transient for the strip"
+stays_above "$about" "$strip" "the About window"
+echo "About window stayed above the strip"
+
+# "Live Calculations", in pixels of the About window's client area.
+xdotool mousemove --window "$about" 88 96 click 1
+live="$(window_id 'VH-WREN-TICKER - LIVE CALCULATIONS')"
+[ -n "$live" ] || fail "the live calculations window did not open"
+[ "$(owner_of "$live")" -eq "$((about))" ] || fail "the live window is not transient for the About window"
+stays_above "$live" "$about" "the live calculations window"
+stacked_above "$about" "$strip" || fail "the About window went below the strip"
+echo "live calculations window stayed above the About window"

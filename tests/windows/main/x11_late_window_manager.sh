@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# A window manager that starts after the program, as one started at login
+# can: the strip comes up on a bare X server, openbox follows 2 s later, and
+# another program's window then made active and above is put below the strip
+# within 2 s of openbox starting. Runs under with-xvfb.sh --no-window-manager.
+set -euo pipefail
+program="$1"
+other="$2"
+source "$(dirname "$0")/../../support/x11_checks.sh"
+
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    echo "strip: $(xprop -id "$strip" _NET_WM_STATE)"
+    echo "other: $(xprop -id "$front" _NET_WM_STATE)"
+    xprop -root _NET_ACTIVE_WINDOW _NET_CLIENT_LIST_STACKING
+    echo "program's standard error:"
+    cat "$work/stderr"
+    exit 1
+}
+
+XDG_CONFIG_HOME="$work" "$program" 2>"$work/stderr" &
+pids+=($!)
+started_at="$(now_ms)"
+"$other" "other window" &
+pids+=($!)
+strip="$(window_id 'VH-WREN-TICKER:')"
+front="$(window_id 'other window')"
+[ -n "$strip" ] && [ -n "$front" ] || fail "the windows did not appear"
+
+sleep_until $((started_at + 2000))
+HOME="$work" openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+wm_at="$(now_ms)"
+# Managed: openbox lists both windows once it has taken them over.
+manages() { xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -qi "$(printf '0x%x' "$1")"; }
+until_deadline $((wm_at + 2000)) manages "$front" ||
+    fail "openbox did not take over the windows: $(cat "$work/openbox.log")"
+
+# The state may be taken away again within milliseconds; a spy sees it come.
+stdbuf -oL xprop -spy -id "$front" _NET_WM_STATE >"$work/spy" 2>/dev/null &
+pids+=($!)
+xdotool windowactivate --sync "$front"
+wmctrl -i -r "$front" -b add,above
+was_above() { grep -q '_NET_WM_STATE_ABOVE' "$work/spy"; }
+until_deadline $((wm_at + 2000)) was_above || fail "the other window never got above"
+
+strip_on_top() { not_above "$front" && is_above "$strip" && is_topmost "$strip"; }
+until_deadline $((wm_at + 2000)) strip_on_top || fail "the strip is not on top 2 s after openbox started"
+echo "strip on top $(($(now_ms) - wm_at)) ms after openbox started"
+
+said() { grep -c 'window manager' "$work/stderr" || true; }
+sleep 1.1
+[ "$(said)" -eq 1 ] || fail "the switch was not told exactly once"
+grep 'window manager' "$work/stderr"

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The strip on a real window manager can never stay minimised: it has no
+# taskbar entry to bring it back. openbox offers neither minimise nor maximise
+# for it, refuses a request to minimise it, and when it minimises the strip
+# together with its About window, the strip is back within 1.5 s.
+set -euo pipefail
+program="$1"
+source "$(dirname "$0")/../../support/x11_checks.sh"
+
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    xprop -id "$strip" WM_STATE _NET_WM_STATE _NET_WM_ALLOWED_ACTIONS
+    exit 1
+}
+
+XDG_CONFIG_HOME="$work" "$program" &
+pids+=($!)
+strip="$(window_id 'VH-WREN-TICKER:')"
+[ -n "$strip" ] || fail "the strip did not appear"
+
+actions="$(xprop -id "$strip" _NET_WM_ALLOWED_ACTIONS)"
+grep -q '_NET_WM_ACTION_MINIMIZE' <<<"$actions" && fail "the window manager offers to minimise"
+grep -q '_NET_WM_ACTION_MAXIMIZE' <<<"$actions" && fail "the window manager offers to maximise"
+
+# A spy sees a state that lasts only milliseconds.
+spy="$work/spy"
+stdbuf -oL xprop -spy -id "$strip" WM_STATE >"$spy" 2>/dev/null &
+pids+=($!)
+went_iconic() { grep -q 'window state: Iconic' "$spy"; }
+shown_again() { went_iconic && is_shown "$strip"; }
+
+xdotool windowminimize "$strip"
+sleep 1.5
+is_shown "$strip" || fail "asked to minimise: not shown 1.5 s later"
+went_iconic && echo "asked to minimise: minimised and back" || echo "asked to minimise: refused"
+
+# openbox minimises an owned window's owner with it.
+about="$(open_about "$strip")"
+[ -n "$about" ] || fail "the About window did not open"
+xdotool windowminimize "$about"
+until_deadline $(($(now_ms) + 2000)) went_iconic || fail "openbox did not minimise the strip with its About window"
+minimised_at="$(now_ms)"
+until_deadline $((minimised_at + 1500)) shown_again || fail "minimised with the About window: not back after 1.5 s"
+echo "minimised with the About window: shown after $(($(now_ms) - minimised_at)) ms"
+echo "strip never stays minimised"
