@@ -9,7 +9,6 @@
 NeverMinimised::NeverMinimised(QWidget *window)
     : QObject(window)
     , m_window(window)
-    , m_native(std::make_unique<NativeWatch>(window, [this] { restoreSoon(); }))
 {
     window->installEventFilter(this);
 }
@@ -18,8 +17,15 @@ NeverMinimised::~NeverMinimised() = default;
 
 bool NeverMinimised::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_window && event->type() == QEvent::WindowStateChange &&
-        m_window->isMinimized())
+    if (watched != m_window)
+        return false;
+    // Qt sends the first show before it maps the native window, so the hint
+    // is there when the window manager first sees the window. Creating the
+    // native window any earlier would change what later moves mean on X11
+    // (the client's place instead of the frame's).
+    if (event->type() == QEvent::Show && !m_native)
+        m_native = std::make_unique<NativeWatch>(m_window, [this] { restoreSoon(); });
+    if (event->type() == QEvent::WindowStateChange && m_window->isMinimized())
         restoreSoon();
     return false;
 }
@@ -42,5 +48,6 @@ void NeverMinimised::restore()
         return;
     if (m_window->isMinimized())
         m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
-    m_native->restore();
+    if (m_native)
+        m_native->restore();
 }

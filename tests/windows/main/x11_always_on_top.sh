@@ -5,6 +5,7 @@
 set -euo pipefail
 program="$1"
 other="$2"
+source "$(dirname "$0")/../../support/x11_checks.sh"
 
 work="$(mktemp -d)"
 pids=()
@@ -25,24 +26,6 @@ fail() {
     exit 1
 }
 
-now_ms() { date +%s%3N; }
-
-# Retries a check every 50 ms until it holds or the deadline (in epoch ms) passes.
-until_deadline() {
-    local deadline="$1"
-    shift
-    until "$@"; do
-        [ "$(now_ms)" -lt "$deadline" ] || return 1
-        sleep 0.05
-    done
-}
-
-window_id() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1; }
-is_above() { xprop -id "$1" _NET_WM_STATE | grep -q '_NET_WM_STATE_ABOVE'; }
-not_above() { ! is_above "$1"; }
-root_window() { xprop -root "$1" | sed 's/.*[ ,#]//'; }
-is_topmost() { [ "$(($(root_window _NET_CLIENT_LIST_STACKING)))" -eq "$1" ]; }
-is_active() { [ "$(($(root_window _NET_ACTIVE_WINDOW)))" -eq "$1" ]; }
 geometry() { xwininfo -id "$1" | grep -E 'Absolute|Width|Height'; }
 strip_on_top() { not_above "$front" && is_above "$strip" && is_topmost "$strip"; }
 other_on_top() { is_above "$front" && is_topmost "$front" && is_active "$front"; }
