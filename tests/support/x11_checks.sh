@@ -1,6 +1,29 @@
 # Checks shared by the window-manager tests, sourced by bash scripts that run
 # under scripts/with-xvfb.sh. Windows are named by their X11 ids.
 
+# A scratch folder, and the processes a test starts in the background (their
+# ids added to `pids`), both gone when the test ends.
+work="$(mktemp -d)"
+pids=()
+end_background() {
+    local pid
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+    pids=()
+}
+trap 'end_background; rm -rf "$work"' EXIT
+
+# Ends the test with its reason, and what the test's own `describe` tells.
+fail() {
+    echo "FAIL: $*"
+    if declare -F describe >/dev/null; then
+        describe
+    fi
+    exit 1
+}
+
 now_ms() { date +%s%3N; }
 
 # Retries a check every 50 ms until it holds or the deadline (epoch ms) passes.
@@ -45,6 +68,15 @@ is_topmost() { [ "$(($(root_window _NET_CLIENT_LIST_STACKING)))" -eq "$(($1))" ]
 is_active() { [ "$(($(root_window _NET_ACTIVE_WINDOW)))" -eq "$(($1))" ]; }
 is_above() { xprop -id "$1" _NET_WM_STATE | grep -q '_NET_WM_STATE_ABOVE'; }
 not_above() { ! is_above "$1"; }
+
+# The keeper's tests: the strip ($strip) against another program's window
+# ($front) that was made active and above.
+strip_on_top() { not_above "$front" && is_above "$strip" && is_topmost "$strip"; }
+describe_strip_and_front() {
+    echo "strip: $(xprop -id "$strip" _NET_WM_STATE)"
+    echo "other: $(xprop -id "$front" _NET_WM_STATE)"
+    xprop -root _NET_ACTIVE_WINDOW _NET_CLIENT_LIST_STACKING
+}
 
 # Mapped, in the Normal state and not hidden by the window manager.
 is_shown() {

@@ -7,18 +7,8 @@ set -euo pipefail
 program="$1"
 source "$(dirname "$0")/../../support/x11_checks.sh"
 
-work="$(mktemp -d)"
-cleanup() {
-    [ -n "${program_pid:-}" ] && kill "$program_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
+describe() {
     xprop -root _NET_CLIENT_LIST_STACKING _NET_ACTIVE_WINDOW
-    exit 1
 }
 
 owner_of() { printf '%d' "$(xprop -id "$1" WM_TRANSIENT_FOR | sed -n 's/.*window id # //p')"; }
@@ -35,7 +25,7 @@ stays_above() {
 }
 
 XDG_CONFIG_HOME="$work" "$program" &
-program_pid=$!
+pids+=($!)
 strip="$(window_id 'VH-WREN-TICKER:')"
 [ -n "$strip" ] || fail "the strip did not appear"
 

@@ -7,27 +7,11 @@ program="$1"
 other="$2"
 source "$(dirname "$0")/../../support/x11_checks.sh"
 
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    echo "strip: $(xprop -id "$strip" _NET_WM_STATE)"
-    echo "other: $(xprop -id "$front" _NET_WM_STATE)"
-    xprop -root _NET_ACTIVE_WINDOW _NET_CLIENT_LIST_STACKING
-    exit 1
+describe() {
+    describe_strip_and_front
 }
 
 geometry() { xwininfo -id "$1" | grep -E 'Absolute|Width|Height'; }
-strip_on_top() { not_above "$front" && is_above "$strip" && is_topmost "$strip"; }
 other_on_top() { is_above "$front" && is_topmost "$front" && is_active "$front"; }
 was_above() { grep -q '_NET_WM_STATE_ABOVE' "$spy"; }
 
@@ -63,14 +47,6 @@ scene() {
     set_at="$(now_ms)"
 }
 
-end_scene() {
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    pids=()
-}
-
 scene on ""
 until_deadline $((set_at + 1500)) strip_on_top ||
     fail "option on: the strip is not on top 1.5 s after the other window went above"
@@ -81,7 +57,7 @@ is_active "$front" || fail "option on: the strip took the foreground"
 sleep 1.1
 strip_on_top || fail "option on: the strip lost its place at a later tick"
 grep -q 'Always On Top' "$errors" && fail "option on: fell back: $(cat "$errors")"
-end_scene
+end_background
 
 scene off 0
 until_deadline $((set_at + 1500)) other_on_top || fail "option off: the scene did not settle"
@@ -90,5 +66,5 @@ sleep 2.1
 other_on_top || fail "option off: the other window lost its place"
 not_above "$strip" || fail "option off: the strip was put above"
 echo "option off: other window left on top"
-end_scene
+end_background
 echo "always-on-top keeper passed on a real window manager"

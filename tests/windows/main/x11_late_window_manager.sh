@@ -8,25 +8,10 @@ program="$1"
 other="$2"
 source "$(dirname "$0")/../../support/x11_checks.sh"
 
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    echo "strip: $(xprop -id "$strip" _NET_WM_STATE)"
-    echo "other: $(xprop -id "$front" _NET_WM_STATE)"
-    xprop -root _NET_ACTIVE_WINDOW _NET_CLIENT_LIST_STACKING
+describe() {
+    describe_strip_and_front
     echo "program's standard error:"
     cat "$work/stderr"
-    exit 1
 }
 
 XDG_CONFIG_HOME="$work" "$program" 2>"$work/stderr" &
@@ -55,7 +40,6 @@ wmctrl -i -r "$front" -b add,above
 was_above() { grep -q '_NET_WM_STATE_ABOVE' "$work/spy"; }
 until_deadline $((wm_at + 2000)) was_above || fail "the other window never got above"
 
-strip_on_top() { not_above "$front" && is_above "$strip" && is_topmost "$strip"; }
 until_deadline $((wm_at + 2000)) strip_on_top || fail "the strip is not on top 2 s after openbox started"
 echo "strip on top $(($(now_ms) - wm_at)) ms after openbox started"
 

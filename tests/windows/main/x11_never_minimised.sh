@@ -7,21 +7,8 @@ set -euo pipefail
 program="$1"
 source "$(dirname "$0")/../../support/x11_checks.sh"
 
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
+describe() {
     xprop -id "$strip" WM_STATE _NET_WM_STATE _NET_WM_ALLOWED_ACTIONS
-    exit 1
 }
 
 XDG_CONFIG_HOME="$work" "$program" &
