@@ -2,7 +2,8 @@
 # A window manager that starts after the program, as one started at login
 # can: the strip comes up on a bare X server, openbox follows 2 s later, and
 # another program's window then made active and above is put below the strip
-# within 2 s of openbox starting. Runs under with-xvfb.sh --no-window-manager.
+# within 2 s of openbox having started. Runs under with-xvfb.sh
+# --no-window-manager.
 set -euo pipefail
 program="$1"
 other="$2"
@@ -26,11 +27,13 @@ front="$(window_id 'other window')"
 sleep_until $((started_at + 2000))
 HOME="$work" openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=($!)
-wm_at="$(now_ms)"
-# Managed: openbox lists both windows once it has taken them over.
+# openbox has started once it lists both windows as its own: how long that
+# takes is up to openbox and the machine's load, not the program.
 manages() { xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -qi "$(printf '0x%x' "$1")"; }
-until_deadline $((wm_at + 2000)) manages "$front" ||
+until_deadline $(($(now_ms) + 10000)) manages "$front" ||
     fail "openbox did not take over the windows: $(cat "$work/openbox.log")"
+manages "$strip" || fail "openbox did not take over the strip"
+wm_at="$(now_ms)"
 
 # The state may be taken away again within milliseconds; a spy sees it come.
 stdbuf -oL xprop -spy -id "$front" _NET_WM_STATE >"$work/spy" 2>/dev/null &

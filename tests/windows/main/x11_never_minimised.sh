@@ -20,11 +20,12 @@ actions="$(xprop -id "$strip" _NET_WM_ALLOWED_ACTIONS)"
 grep -q '_NET_WM_ACTION_MINIMIZE' <<<"$actions" && fail "the window manager offers to minimise"
 grep -q '_NET_WM_ACTION_MAXIMIZE' <<<"$actions" && fail "the window manager offers to maximise"
 
-# A spy sees a state that lasts only milliseconds.
+# Minimised, the strip is unmapped. The server queues the event, so a spy
+# sees it even when the strip is back before the spy gets to look.
 spy="$work/spy"
-stdbuf -oL xprop -spy -id "$strip" WM_STATE >"$spy" 2>/dev/null &
+stdbuf -oL xev -id "$strip" -event structure >"$spy" 2>/dev/null &
 pids+=($!)
-went_iconic() { grep -q 'window state: Iconic' "$spy"; }
+went_iconic() { grep -q '^UnmapNotify' "$spy"; }
 shown_again() { went_iconic && is_shown "$strip"; }
 
 xdotool windowminimize "$strip"
