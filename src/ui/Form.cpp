@@ -54,7 +54,7 @@ void Form::load(Form *owner)
     if (m_surface)
         return;
     QWidget *ownerWindow = owner ? owner->surface() : nullptr;
-    m_surface = new FormSurface(ownerWindow, flagsFor(m_design.frame, ownerWindow));
+    m_surface = new FormSurface(ownerWindow, flagsFor(m_design.frame, ownerWindow != nullptr));
     connect(m_surface, &FormSurface::closeRequested, this, &Form::unload);
     handle(m_surface, &FormSurface::doubleClicked, "Form_DblClick", &Form::Form_DblClick);
     m_surface->setObjectName(m_design.name);
