@@ -56,13 +56,9 @@ public:
 
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override
     {
-        if (eventType != "xcb_generic_event_t")
-            return false;
-        const auto *event = static_cast<const xcb_generic_event_t *>(message);
-        if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
-            return false;
-        const auto *notify = reinterpret_cast<const xcb_property_notify_event_t *>(event);
-        if (notify->atom != m_state || notify->window != m_window->internalWinId())
+        const xcb_property_notify_event_t *notify =
+            X11Properties::propertyChange(eventType, message);
+        if (!notify || notify->atom != m_state || notify->window != m_window->internalWinId())
             return false;
         const std::vector<uint32_t> states =
             read32(m_connection, notify->window, m_state, XCB_ATOM_ATOM, 64);

@@ -41,6 +41,16 @@ std::vector<std::uint32_t> read32(xcb_connection_t *connection, std::uint32_t wi
     return {values, values + count};
 }
 
+const xcb_property_notify_event_t *propertyChange(const QByteArray &eventType, const void *message)
+{
+    if (eventType != "xcb_generic_event_t")
+        return nullptr;
+    const auto *event = static_cast<const xcb_generic_event_t *>(message);
+    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
+        return nullptr;
+    return static_cast<const xcb_property_notify_event_t *>(message);
+}
+
 void requestState(xcb_connection_t *connection, std::uint32_t window, bool add, std::uint32_t state)
 {
     xcb_client_message_event_t event{};

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QByteArray>
+
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <vector>
 
 struct xcb_connection_t;
+struct xcb_property_notify_event_t;
 
 // The few X11 requests the platform layer makes of the window manager's
 // properties, on the connection Qt opened.
@@ -25,6 +28,11 @@ template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std:
 [[nodiscard]] std::vector<std::uint32_t> read32(xcb_connection_t *connection, std::uint32_t window,
                                                 std::uint32_t name, std::uint32_t type,
                                                 std::uint32_t maxValues);
+
+// The property change that a native event from Qt's xcb plugin carries, or
+// null for any other event.
+[[nodiscard]] const xcb_property_notify_event_t *propertyChange(const QByteArray &eventType,
+                                                                const void *message);
 
 // The state of a mapped window belongs to the window manager: adding or
 // removing one is a request sent through the root.

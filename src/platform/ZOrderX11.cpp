@@ -79,12 +79,9 @@ ZOrderX11::~ZOrderX11()
 
 bool ZOrderX11::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
 {
-    if (eventType != "xcb_generic_event_t")
+    const xcb_property_notify_event_t *change = X11Properties::propertyChange(eventType, message);
+    if (!change)
         return false;
-    const auto *event = static_cast<const xcb_generic_event_t *>(message);
-    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
-        return false;
-    const auto *change = static_cast<const xcb_property_notify_event_t *>(message);
     if (change->window == m_root && change->atom == m_atoms.activeWindow)
         m_active.reset();
     else if (change->atom == m_atoms.state)
