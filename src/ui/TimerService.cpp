@@ -117,9 +117,10 @@ qint64 TimerService::followingDue(const Entry &entry, qint64 passTime) const
     const bool frames = m_frameDemand > 0;
     if (paced(entry))
         return frames ? from + minimumPeriod : (passTime / second + 1) * second;
-    // Whole-second timers share the wake-up of the uptime line.
+    // Whole-second timers share the wake-up of the uptime line. Rounded
+    // down, so joining it never stretches the time between two ticks.
     if (!frames && entry.period % second == 0)
-        return (from + entry.period + second / 2) / second * second;
+        return (from + entry.period) / second * second;
     return from + entry.period;
 }
 

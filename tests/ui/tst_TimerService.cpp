@@ -218,7 +218,9 @@ void TestTimerService::uptimeRunsAtEachWholeSecond()
     FormTimer sampling(QStringLiteral("sampling"), service);
     FormTimer keeper(QStringLiteral("keeper"), service);
     QList<qint64> samples;
+    QList<qint64> kept{start};
     sampling.onTimer([&] { samples << m_now; });
+    keeper.onTimer([&] { kept << m_now; });
     sampling.setInterval(1);
     keeper.setInterval(1000);
 
@@ -232,6 +234,11 @@ void TestTimerService::uptimeRunsAtEachWholeSecond()
     for (qsizetype i = 1; i < samples.size(); ++i)
         QCOMPARE(samples[i], (start + TimerService::minimumPeriod) / 1000 * 1000 + i * 1000);
     QVERIFY2(samples.size() >= 6, "the keeper wakes the service on its own at most twice");
+    // Joining the whole seconds never stretches the keeper's interval.
+    for (qsizetype i = 1; i < kept.size(); ++i) {
+        QVERIFY(kept[i] - kept[i - 1] <= 1000);
+        QVERIFY(i < 2 || kept[i] % 1000 == 0);
+    }
 
     sampling.setEnabled(false);
     keeper.setEnabled(false);
