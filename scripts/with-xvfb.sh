@@ -22,6 +22,8 @@ trap cleanup EXIT
 # -displayfd picks a free display, so parallel tests never collide.
 Xvfb -displayfd 9 -screen 0 1280x800x24 -nolisten tcp 9>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
+# Tests that take the X server away kill this one.
+export VH_XVFB_PID="$xvfb_pid"
 for _ in $(seq 100); do
     [ -s "$work/display" ] && break
     sleep 0.05
