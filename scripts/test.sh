@@ -1,11 +1,43 @@
 #!/usr/bin/env bash
 # Sets everything up, builds with warnings as errors and runs every test.
+# Usage: test.sh [--sanitize] [CTEST ARGUMENTS...]
+#   --sanitize  builds in build-sanitize with AddressSanitizer and
+#               UndefinedBehaviorSanitizer; any report fails the test.
+# With ctest arguments that select tests (-L, -R, ...), only the programs
+# those tests run are built.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
 
 build="$root/build"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVH_WARNINGS_AS_ERRORS=ON >/dev/null
-cmake --build "$build" --parallel "$(nproc)"
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVH_WARNINGS_AS_ERRORS=ON)
+if [ "${1:-}" = "--sanitize" ]; then
+    shift
+    build="$root/build-sanitize"
+    options+=(-DVH_SANITIZE=ON)
+    # Stop at the first report, with its stack, and let leaks count too.
+    export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:strict_string_checks=1"
+    export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+    export LSAN_OPTIONS="suppressions=$root/scripts/leak-suppressions.txt:print_suppressions=0"
+fi
+if command -v ccache >/dev/null; then
+    options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S "$root" -B "$build" "${options[@]}" >/dev/null
+
+# When every selected test is a Qt test, whose program has the test's name,
+# only those programs are built; otherwise everything is.
+targets=()
+if [ "$#" -gt 0 ]; then
+    known="$(cmake --build "$build" --target help | sed -n 's/^\.\.\. //p')"
+    for test in $(cd "$build" && ctest -N "$@" | sed -n 's/^ *Test *#[0-9]*: //p'); do
+        if ! grep -qx "$test" <<<"$known"; then
+            targets=()
+            break
+        fi
+        targets+=("$test")
+    done
+fi
+cmake --build "$build" --parallel "$(nproc)" ${targets[@]+--target "${targets[@]}"}
 cd "$build"
 ctest --output-on-failure --parallel "$(nproc)" "$@"
