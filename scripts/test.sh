@@ -3,8 +3,6 @@
 # Usage: test.sh [--sanitize] [CTEST ARGUMENTS...]
 #   --sanitize  builds in build-sanitize with AddressSanitizer and
 #               UndefinedBehaviorSanitizer; any report fails the test.
-# With ctest arguments that select tests (-L, -R, ...), only the programs
-# those tests run are built.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
@@ -25,17 +23,15 @@ if command -v ccache >/dev/null; then
 fi
 cmake -S "$root" -B "$build" "${options[@]}" >/dev/null
 
-# When every selected test is a Qt test, whose program has the test's name,
-# only those programs are built; otherwise everything is.
+# With tests selected, only the programs their commands run are built.
 targets=()
 if [ "$#" -gt 0 ]; then
-    known="$(cmake --build "$build" --target help | sed -n 's/^\.\.\. //p')"
-    for test in $(cd "$build" && ctest -N "$@" | sed -n 's/^ *Test *#[0-9]*: //p'); do
-        if ! grep -qx "$test" <<<"$known"; then
-            targets=()
-            break
+    known="$(cmake --build "$build" --target help | sed -n 's/^\.\.\. \([^ ]*\).*/\1/p')"
+    for word in $(cd "$build" && ctest -N -V "$@" | sed -n 's/^.*Test command: //p'); do
+        name="$(basename "$word")"
+        if [[ "$word" == "$build"/* ]] && grep -qx "$name" <<<"$known"; then
+            targets+=("$name")
         fi
-        targets+=("$test")
     done
 fi
 cmake --build "$build" --parallel "$(nproc)" ${targets[@]+--target "${targets[@]}"}
