@@ -14,7 +14,7 @@ if [ "${1:-}" = "--sanitize" ]; then
     build="$root/build-sanitize"
     options+=(-DVH_SANITIZE=ON)
     # Stop at the first report, with its stack, and let leaks count too.
-    export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:strict_string_checks=1"
+    export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"
     export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
     export LSAN_OPTIONS="suppressions=$root/scripts/leak-suppressions.txt:print_suppressions=0"
 fi
