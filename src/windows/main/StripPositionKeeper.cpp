@@ -38,8 +38,11 @@ void StripPositionKeeper::saveIfMoved()
     if (leftText == m_savedLeft && topText == m_savedTop)
         return;
     // A refusal is not reported here: the unload's saves report it, once.
-    if (!m_settings.savePosition(SettingKey::MAIN_Left, left))
+    const std::vector<Refusal> refusals =
+        m_settings.save({m_settings.position(SettingKey::MAIN_Left, left),
+                         m_settings.position(SettingKey::MAIN_Top, top)});
+    if (!refusals.at(0))
         m_savedLeft = leftText;
-    if (!m_settings.savePosition(SettingKey::MAIN_Top, top))
+    if (!refusals.at(1))
         m_savedTop = topText;
 }
