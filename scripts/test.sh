@@ -25,10 +25,15 @@ cmake -S "$root" -B "$build" "${options[@]}" >/dev/null
 
 # With tests selected, only the programs their commands run are built.
 targets=()
+commands=""
 if [ "$#" -gt 0 ]; then
     known="$(cmake --build "$build" --target help | sed -n 's/^\.\.\. \([^ ]*\).*/\1/p')"
-    for word in $(cd "$build" && ctest -N -V "$@" | sed -n 's/^.*Test command: //p'); do
-        name="$(basename "$word")"
+    # The test files, not ctest -V: before the build ctest finds no commands.
+    for test in $(cd "$build" && ctest -N "$@" | sed -n 's/^ *Test *#[0-9]*: //p'); do
+        commands+=" $(grep -rh --include=CTestTestfile.cmake "^add_test(\[=\[$test\]=\]" "$build")"
+    done
+    for word in $(tr -d '"()' <<<"$commands"); do
+        name="$(basename -- "$word")"
         if [[ "$word" == "$build"/* ]] && grep -qx "$name" <<<"$known"; then
             targets+=("$name")
         fi
