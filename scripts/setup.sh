@@ -7,6 +7,10 @@ packages=(
     build-essential cmake pkg-config qt6-base-dev libxcb1-dev fonts-liberation
     clang-format locales
 )
+# The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
+if [ "${VH_SETUP_FUZZ:-0}" = 1 ]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
 # Tests on a real window manager.
 if [ "${VH_SETUP_X11_TESTS:-1}" = 1 ]; then
     packages+=(xvfb openbox x11-utils xdotool wmctrl)

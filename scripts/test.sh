@@ -1,11 +1,44 @@
 #!/usr/bin/env bash
 # Sets everything up, builds with warnings as errors and runs every test.
+# Usage: test.sh [--sanitize] [CTEST ARGUMENTS...]
+#   --sanitize  builds in build-sanitize with AddressSanitizer and
+#               UndefinedBehaviorSanitizer; any report fails the test.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
 
 build="$root/build"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVH_WARNINGS_AS_ERRORS=ON >/dev/null
-cmake --build "$build" --parallel "$(nproc)"
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVH_WARNINGS_AS_ERRORS=ON)
+if [ "${1:-}" = "--sanitize" ]; then
+    shift
+    build="$root/build-sanitize"
+    options+=(-DVH_SANITIZE=ON)
+    # Stop at the first report, with its stack, and let leaks count too.
+    export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"
+    export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+    export LSAN_OPTIONS="suppressions=$root/scripts/leak-suppressions.txt:print_suppressions=0"
+fi
+if command -v ccache >/dev/null; then
+    options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S "$root" -B "$build" "${options[@]}" >/dev/null
+
+# With tests selected, only the programs their commands run are built.
+targets=()
+commands=""
+if [ "$#" -gt 0 ]; then
+    known="$(cmake --build "$build" --target help | sed -n 's/^\.\.\. \([^ ]*\).*/\1/p')"
+    # The test files, not ctest -V: before the build ctest finds no commands.
+    for test in $(cd "$build" && ctest -N "$@" | sed -n 's/^ *Test *#[0-9]*: //p'); do
+        commands+=" $(grep -rh --include=CTestTestfile.cmake "^add_test(\[=\[$test\]=\]" "$build")"
+    done
+    for word in $(tr -d '"()' <<<"$commands"); do
+        name="$(basename -- "$word")"
+        if [[ "$word" == "$build"/* ]] && grep -qx "$name" <<<"$known"; then
+            targets+=("$name")
+        fi
+    done
+fi
+cmake --build "$build" --parallel "$(nproc)" ${targets[@]+--target "${targets[@]}"}
 cd "$build"
 ctest --output-on-failure --parallel "$(nproc)" "$@"

@@ -50,6 +50,8 @@ start_session() {
     Xvfb -displayfd 9 -screen 0 1280x800x24 -nolisten tcp -noreset \
         9>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
+    # Tests that take the X server away kill this one.
+    export VH_XVFB_PID="$xvfb_pid"
     for step in $(seq 100); do
         [ -s "$work/display" ] && break
         alive "$xvfb_pid" || break

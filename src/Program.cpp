@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include "ProgramEnding.h"
 #include "engine/SystemTickSource.h"
 #include "engine/UptimeEngine.h"
 #include "platform/ZOrder.h"
@@ -9,6 +10,7 @@
 #include "ui/TimerService.h"
 #include "windows/about/VH_WTK_ABOUT.h"
 #include "windows/live/VH_WTK_LIVE_CALCULATIONS.h"
+#include "windows/main/StripPositionKeeper.h"
 #include "windows/main/VH_WTK_MAIN.h"
 
 #include <QApplication>
@@ -69,5 +71,11 @@ int Program::run()
     if (m_failures->exitStatus() != 0)
         return m_failures->exitStatus();
     window.show();
+    m_positionKeeper = std::make_unique<StripPositionKeeper>(window, *m_settings);
+    m_ending = std::make_unique<ProgramEnding>(
+        [this] {
+            return std::vector<Form *>{m_live.get(), m_about.get(), m_main.get()};
+        },
+        window);
     return QApplication::exec();
 }

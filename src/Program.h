@@ -5,8 +5,10 @@
 #include <memory>
 
 class FailureReporter;
+class ProgramEnding;
 class Settings;
 class SettingsStore;
+class StripPositionKeeper;
 class SystemTickSource;
 class TimerService;
 class UptimeEngine;
@@ -41,4 +43,7 @@ private:
     std::unique_ptr<VH_WTK_MAIN> m_main;
     std::unique_ptr<VH_WTK_ABOUT> m_about;
     std::unique_ptr<VH_WTK_LIVE_CALCULATIONS> m_live;
+    // Both watch the windows, so they go before them.
+    std::unique_ptr<StripPositionKeeper> m_positionKeeper;
+    std::unique_ptr<ProgramEnding> m_ending;
 };

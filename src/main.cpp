@@ -3,6 +3,7 @@
 #include "Program.h"
 #include "ProgramIdentity.h"
 #include "SingleInstance.h"
+#include "platform/DisplayReach.h"
 #include "ui/CachedPanelStyle.h"
 #include "windows/common/ProgramFont.h"
 #include "windows/common/ProgramIcon.h"
@@ -48,6 +49,11 @@ int main(int argc, char *argv[])
         return 2;
     }
     PlatformChoice::apply();
+    // Qt would abort on a display it cannot open; asked once the platform is chosen.
+    if (const std::string problem = DisplayReach::problem(); !problem.empty()) {
+        std::fprintf(stderr, "%s\n", problem.c_str());
+        return 2;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramIdentity::name);
     QApplication::setStyle(new CachedPanelStyle);

@@ -305,7 +305,9 @@ void TestLiveCalculations::watchSequence()
             });
     const QList<std::pair<QString, TextField *>> displays{{"main", m_main->display()},
                                                           {"live", m_live->display()}};
-    for (const auto &[window, field] : displays) {
+    for (const auto &[name, field] : displays) {
+        // A copy: clang before 16 cannot capture a structured binding.
+        const QString window = name;
         connect(field, &QLineEdit::textChanged, this,
                 [this, window](const QString &text) { m_log << window + " text " + text; });
         field->installEventFilter(this);

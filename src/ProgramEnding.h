@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class Form;
+class StopRequests;
+class WindowLoss;
+
+// Ends the program in order whatever asks it to stop from outside its own
+// windows: a signal or console event, the session manager, or the main
+// window's native window destroyed by another program. The open windows
+// unload from the topmost down, so each saves what it saves when closed, and
+// the program ends as the main window unloads.
+class ProgramEnding
+{
+public:
+    // The windows that may be open, topmost first; absent ones are null.
+    using Windows = std::function<std::vector<Form *>()>;
+
+    // `main` must be shown.
+    ProgramEnding(Windows windows, Form &main);
+    ~ProgramEnding();
+
+    void end();
+
+private:
+    Windows m_windows;
+    QObject m_receiver;
+    std::unique_ptr<StopRequests> m_requests;
+    std::unique_ptr<WindowLoss> m_mainLoss;
+    bool m_ending = false;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+// Whether the display that Qt is about to open answers. Asked before the
+// application object exists, because Qt aborts the process when it cannot
+// connect to the display it chose.
+namespace DisplayReach {
+
+// Empty when the display answers or no display connection will be made
+// (another platform plugin, such as offscreen, is chosen); otherwise one
+// line saying which display could not be reached.
+[[nodiscard]] std::string problem();
+
+} // namespace DisplayReach
