@@ -1,6 +1,7 @@
 #include "SingleInstance.h"
 
 #include "ProgramIdentity.h"
+#include "settings/ErrorLine.h"
 #include "settings/QSettingsStore.h"
 
 #include <QDeadlineTimer>
@@ -12,7 +13,6 @@
 #include <QThread>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -54,11 +54,6 @@ QString displayName()
     return display.isEmpty() ? platform : platform + u'-' + display;
 }
 
-void warn(const QString &text)
-{
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-}
-
 } // namespace
 
 SingleInstance::SingleInstance(const QString &folder, const QString &key, QObject *parent)
@@ -95,8 +90,9 @@ SingleInstance::Claim SingleInstance::claim()
 {
     const QString folder = QFileInfo(m_lock.fileName()).absolutePath();
     if (!QDir().mkpath(folder)) {
-        warn(QStringLiteral("Could not make %1; starting without checking for a running copy.")
-                 .arg(folder));
+        ErrorLine::print(
+            QStringLiteral("Could not make %1; starting without checking for a running copy.")
+                .arg(folder));
         return Claim::First;
     }
     const QDeadlineTimer deadline(answerWithinMs);
@@ -108,9 +104,10 @@ SingleInstance::Claim SingleInstance::claim()
         if (m_lock.error() != QLockFile::LockFailedError) {
             // Never let a lock that cannot be made stand between the user and
             // the strip.
-            warn(QStringLiteral("Could not lock %1; starting without checking for a running "
-                                "copy.")
-                     .arg(m_lock.fileName()));
+            ErrorLine::print(
+                QStringLiteral("Could not lock %1; starting without checking for a running "
+                               "copy.")
+                    .arg(m_lock.fileName()));
             return Claim::First;
         }
         if (askHolder())
@@ -128,9 +125,10 @@ void SingleInstance::listen()
     // Holding the lock means that a socket left behind is a crashed run's.
     QLocalServer::removeServer(m_socketName);
     if (!m_server->listen(m_socketName)) {
-        warn(QStringLiteral("Could not listen on %1 (%2); a second start will not find this "
-                            "one.")
-                 .arg(m_socketName, m_server->errorString()));
+        ErrorLine::print(
+            QStringLiteral("Could not listen on %1 (%2); a second start will not find this "
+                           "one.")
+                .arg(m_socketName, m_server->errorString()));
         return;
     }
     connect(m_server.get(), &QLocalServer::newConnection, this, [this] {

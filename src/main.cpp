@@ -4,6 +4,7 @@
 #include "ProgramIdentity.h"
 #include "SingleInstance.h"
 #include "platform/DisplayReach.h"
+#include "settings/ErrorLine.h"
 #include "ui/CachedPanelStyle.h"
 #include "windows/common/ProgramFont.h"
 #include "windows/common/ProgramIcon.h"
@@ -12,7 +13,6 @@
 #include <QApplication>
 #include <QWidget>
 
-#include <cstdio>
 #include <cstdlib>
 #include <optional>
 
@@ -44,14 +44,14 @@ int main(int argc, char *argv[])
             return *status;
     }
     if (!hasGraphicalSession()) {
-        std::fprintf(stderr, "vh-wren-ticker needs a graphical session: neither DISPLAY nor "
-                             "WAYLAND_DISPLAY is set.\n");
+        ErrorLine::print(QStringLiteral("vh-wren-ticker needs a graphical session: neither "
+                                        "DISPLAY nor WAYLAND_DISPLAY is set."));
         return 2;
     }
     PlatformChoice::apply();
     // Qt would abort on a display it cannot open; asked once the platform is chosen.
     if (const std::string problem = DisplayReach::problem(); !problem.empty()) {
-        std::fprintf(stderr, "%s\n", problem.c_str());
+        ErrorLine::print(QString::fromStdString(problem));
         return 2;
     }
     QApplication app(argc, argv);
@@ -68,8 +68,8 @@ int main(int argc, char *argv[])
     case SingleInstance::Claim::Handed:
         return 0;
     case SingleInstance::Claim::NoAnswer:
-        std::fprintf(stderr, "vh-wren-ticker is already running on this display but does not "
-                             "answer.\n");
+        ErrorLine::print(QStringLiteral("vh-wren-ticker is already running on this display but "
+                                        "does not answer."));
         return 1;
     }
     // Every window without an icon of its own shows this one.
