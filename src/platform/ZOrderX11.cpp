@@ -95,8 +95,31 @@ ZOrder::Handle ZOrderX11::foregroundWindow()
         const std::vector<uint32_t> active =
             read32(m_connection, m_root, m_atoms.activeWindow, XCB_ATOM_WINDOW, 1);
         m_active = active.empty() ? 0 : active.front();
+        watchForeground(*m_active);
     }
     return *m_active;
+}
+
+void ZOrderX11::watchForeground(Handle window)
+{
+    if (window == m_watched)
+        return;
+    // Checked requests: the window may be gone by now, which is no error of
+    // ours to report.
+    const auto listen = [this](Handle target, uint32_t mask) {
+        const auto cookie = xcb_change_window_attributes_checked(
+            m_connection, static_cast<xcb_window_t>(target), XCB_CW_EVENT_MASK, &mask);
+        std::free(xcb_request_check(m_connection, cookie));
+    };
+    if (m_watched != 0) {
+        listen(m_watched, XCB_EVENT_MASK_NO_EVENT);
+        m_above.erase(m_watched);
+    }
+    m_watched = 0;
+    if (window != 0 && !isOurs(window)) {
+        listen(window, XCB_EVENT_MASK_PROPERTY_CHANGE);
+        m_watched = window;
+    }
 }
 
 bool ZOrderX11::isOurs(Handle window)
@@ -115,14 +138,17 @@ bool ZOrderX11::isAbove(Handle window)
     const std::vector<uint32_t> states =
         read32(m_connection, static_cast<xcb_window_t>(window), m_atoms.state, XCB_ATOM_ATOM, 64);
     const bool above = std::find(states.begin(), states.end(), m_atoms.above) != states.end();
-    // Other programs' windows send us no word of their changes.
-    if (isOurs(window))
+    // Other programs' windows send us no word of their changes unless asked.
+    if (window == m_watched || isOurs(window))
         m_above[window] = above;
     return above;
 }
 
 void ZOrderX11::demote(Handle window)
 {
+    // Removing a state a window lacks changes nothing either.
+    if (window != 0 && !isAbove(window))
+        return;
     changeAbove(window, false);
 }
 

@@ -43,11 +43,15 @@ private:
     void changeAbove(Handle window, bool add);
     [[nodiscard]] bool isAbove(Handle window);
     [[nodiscard]] static bool isOurs(Handle window);
+    void watchForeground(Handle window);
 
     xcb_connection_t *m_connection;
     std::uint32_t m_root;
     Atoms m_atoms;
     std::optional<Handle> m_active;
-    // Only windows of this program: X tells us when their state changes.
+    // The foreground window of another program, whose state changes we ask
+    // to hear of while it has the foreground.
+    Handle m_watched = 0;
+    // Only windows whose state changes X tells us of: ours and the watched one.
     std::map<Handle, bool> m_above;
 };
