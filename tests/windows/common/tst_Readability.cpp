@@ -3,6 +3,7 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyleOptionButton>
@@ -191,7 +192,8 @@ void TestReadability::fixedBackgroundsContrastUnderDarkPalette()
     QCOMPARE(checked, fixed);
 
     const QString folder = qEnvironmentVariable("VH_SCREENSHOT_DIR");
-    if (!folder.isEmpty() && !picture.isEmpty())
+    // The folder is shared with tests that may run later or at the same time.
+    if (!folder.isEmpty() && !picture.isEmpty() && QDir().mkpath(folder))
         QVERIFY(surface->grab().save(folder + QLatin1Char('/') + picture));
 }
 
