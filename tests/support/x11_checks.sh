@@ -26,6 +26,15 @@ fail() {
 
 now_ms() { date +%s%3N; }
 
+# Closes a window through the window manager, as the user's close box does,
+# and waits for the program (process id $2): it must end with status 0.
+close_and_wait() {
+    local status=0
+    wmctrl -i -c "$1"
+    wait "$2" || status=$?
+    [ "$status" -eq 0 ] || fail "program ended with status $status"
+}
+
 # Retries a check every 50 ms until it holds or the deadline (epoch ms) passes.
 until_deadline() {
     local deadline="$1"

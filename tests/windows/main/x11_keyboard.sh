@@ -4,9 +4,9 @@
 # Escape closes it, and the options stay as they were.
 set -euo pipefail
 program="$1"
+source "$(dirname "$0")/../../support/x11_checks.sh"
 
-config="$(mktemp -d)"
-trap 'rm -rf "$config"' EXIT
+config="$work"
 export XDG_CONFIG_HOME="$config"
 
 "$program" &
@@ -38,10 +38,7 @@ for key in Return space Menu shift+F10; do
     [ "$(visible)" -eq 1 ] || { echo "$key: $(visible) windows left, not the strip alone"; exit 1; }
 done
 
-wmctrl -i -c "$strip"
-status=0
-wait "$pid" || status=$?
-[ "$status" -eq 0 ] || { echo "program ended with status $status"; exit 1; }
+close_and_wait "$strip" "$pid"
 settings="$config/VH_WTK/vh-wren-ticker.conf"
 cat "$settings"
 grep -q '^AlwaysOnTop_TICKBOX=1$' "$settings" || { echo "Always On Top changed"; exit 1; }

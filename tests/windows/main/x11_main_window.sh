@@ -5,9 +5,9 @@ set -euo pipefail
 program="$1"
 grab="$2"
 screenshot="$3"
+source "$(dirname "$0")/../../support/x11_checks.sh"
 
-config="$(mktemp -d)"
-trap 'rm -rf "$config"' EXIT
+config="$work"
 export XDG_CONFIG_HOME="$config"
 
 "$program" &
@@ -26,10 +26,7 @@ mkdir -p "$(dirname "$screenshot")"
 
 wmctrl -i -r "$wid" -e 0,300,200,-1,-1
 sleep 0.5
-wmctrl -i -c "$wid"
-status=0
-wait "$pid" || status=$?
-[ "$status" -eq 0 ] || { echo "program ended with status $status"; exit 1; }
+close_and_wait "$wid" "$pid"
 
 settings="$config/VH_WTK/vh-wren-ticker.conf"
 cat "$settings"
