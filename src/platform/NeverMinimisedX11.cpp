@@ -3,7 +3,6 @@
 #include "platform/X11Properties.h"
 
 #include <QCoreApplication>
-#include <QVariant>
 #include <QWidget>
 #include <QWindow>
 
@@ -16,30 +15,6 @@ using X11Properties::atom;
 using X11Properties::read32;
 
 namespace {
-
-// Qt's xcb plugin puts these window types first in _NET_WM_WINDOW_TYPE, at
-// creation and whenever the window's flags change (its value of Toolbar).
-constexpr char extraTypesProperty[] = "_q_xcb_wm_window_type";
-constexpr int qtXcbToolbarType = 0x000008;
-
-// Qt's Motif hints already leave out minimise and maximise, but openbox
-// honours only their move and resize functions; it drops the minimise button
-// for toolbars, as other window managers do.
-void askForToolbarType(xcb_connection_t *connection, QWidget *window)
-{
-    const auto id = static_cast<xcb_window_t>(window->winId());
-    window->windowHandle()->setProperty(extraTypesProperty, qtXcbToolbarType);
-
-    const xcb_atom_t typeName = atom(connection, "_NET_WM_WINDOW_TYPE");
-    const xcb_atom_t toolbar = atom(connection, "_NET_WM_WINDOW_TYPE_TOOLBAR");
-    std::vector<uint32_t> types = read32(connection, id, typeName, XCB_ATOM_ATOM, 32);
-    if (std::find(types.begin(), types.end(), toolbar) != types.end())
-        return;
-    types.insert(types.begin(), toolbar);
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, typeName, XCB_ATOM_ATOM, 32,
-                        static_cast<uint32_t>(types.size()), types.data());
-    xcb_flush(connection);
-}
 
 // _NET_WM_STATE_HIDDEN on the window, whatever Qt makes of it: Qt reports a
 // window as minimised only when WM_STATE says Iconic too.
@@ -83,7 +58,6 @@ NeverMinimised::NativeWatch::NativeWatch(QWidget *window, std::function<void()> 
     xcb_connection_t *connection = X11Properties::connection();
     if (!connection)
         return;
-    askForToolbarType(connection, window);
     m_filter = std::make_unique<HiddenFilter>(connection, window, std::move(hidden));
     QCoreApplication::instance()->installNativeEventFilter(m_filter.get());
 }
