@@ -1,5 +1,6 @@
 #include "ProgramEnding.h"
 
+#include "platform/BlockedClose.h"
 #include "platform/StopRequests.h"
 #include "platform/WindowLoss.h"
 #include "ui/Form.h"
@@ -11,9 +12,13 @@ ProgramEnding::ProgramEnding(Windows windows, Form &main)
     : m_windows(std::move(windows))
     , m_requests(StopRequests::install())
     , m_mainLoss(WindowLoss::watch(*main.surface()))
+    , m_mainClose(BlockedClose::watch(*main.surface()))
 {
     QObject::connect(m_requests.get(), &StopRequests::requested, &m_receiver, [this] { end(); });
     QObject::connect(m_mainLoss.get(), &WindowLoss::lost, &m_receiver, [this] { end(); });
+    // Closing the strip from its frame while one of its windows is open
+    // closes them all, each with its saves, as if closed one by one.
+    QObject::connect(m_mainClose.get(), &BlockedClose::requested, &m_receiver, [this] { end(); });
     // The session manager wants the data saved before this signal returns.
     QObject::connect(
         qApp, &QGuiApplication::commitDataRequest, &m_receiver, [this] { end(); },

@@ -6,13 +6,15 @@
 #include <memory>
 #include <vector>
 
+class BlockedClose;
 class Form;
 class StopRequests;
 class WindowLoss;
 
 // Ends the program in order whatever asks it to stop from outside its own
-// windows: a signal or console event, the session manager, or the main
-// window's native window destroyed by another program. The open windows
+// windows: a signal or console event, the session manager, the main
+// window's native window destroyed by another program, or the main window
+// closed from its frame while a window it owns is open. The open windows
 // unload from the topmost down, so each saves what it saves when closed, and
 // the program ends as the main window unloads.
 class ProgramEnding
@@ -32,5 +34,6 @@ private:
     QObject m_receiver;
     std::unique_ptr<StopRequests> m_requests;
     std::unique_ptr<WindowLoss> m_mainLoss;
+    std::unique_ptr<BlockedClose> m_mainClose;
     bool m_ending = false;
 };

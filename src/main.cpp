@@ -4,6 +4,7 @@
 #include "ProgramIdentity.h"
 #include "SingleInstance.h"
 #include "platform/DisplayReach.h"
+#include "platform/Workspaces.h"
 #include "settings/ErrorLine.h"
 #include "ui/CachedPanelStyle.h"
 #include "windows/common/ProgramFont.h"
@@ -77,10 +78,8 @@ int main(int argc, char *argv[])
     ProgramFont::applyDialogFont();
     Program program;
     QObject::connect(&instance, &SingleInstance::activationRequested, &app, [&program] {
-        if (QWidget *strip = program.main().surface()) {
-            strip->raise();
-            strip->activateWindow();
-        }
+        if (QWidget *strip = program.main().surface())
+            Workspaces::bringHere(strip);
     });
     return program.run();
 }

@@ -4,7 +4,9 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace X11Properties {
 
@@ -51,19 +53,40 @@ const xcb_property_notify_event_t *propertyChange(const QByteArray &eventType, c
     return static_cast<const xcb_property_notify_event_t *>(message);
 }
 
-void requestState(xcb_connection_t *connection, std::uint32_t window, bool add, std::uint32_t state)
+void sendToRoot(xcb_connection_t *connection, std::uint32_t window, std::uint32_t type,
+                std::initializer_list<std::uint32_t> data)
 {
     xcb_client_message_event_t event{};
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 32;
     event.window = window;
-    event.type = atom(connection, "_NET_WM_STATE");
-    event.data.data32[0] = add ? 1 : 0; // _NET_WM_STATE_ADD or _REMOVE
-    event.data.data32[1] = state;
-    event.data.data32[3] = 1; // source: a normal application
+    event.type = type;
+    std::copy(data.begin(), data.end(), std::begin(event.data.data32));
     xcb_send_event(connection, 0, rootOf(connection),
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char *>(&event));
+    xcb_flush(connection);
+}
+
+void requestState(xcb_connection_t *connection, std::uint32_t window, bool add, std::uint32_t state)
+{
+    // _NET_WM_STATE_ADD or _REMOVE, the state, no second state, and the
+    // source: a normal application.
+    sendToRoot(connection, window, atom(connection, "_NET_WM_STATE"), {add ? 1u : 0u, state, 0, 1});
+}
+
+void addState(xcb_connection_t *connection, std::uint32_t window, bool mapped, std::uint32_t state)
+{
+    if (state == XCB_ATOM_NONE)
+        return;
+    if (mapped) {
+        requestState(connection, window, true, state);
+        return;
+    }
+    // An unmapped window carries its states as a property; Qt keeps atoms
+    // already there when it writes its own states at map time.
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, window, atom(connection, "_NET_WM_STATE"),
+                        XCB_ATOM_ATOM, 32, 1, &state);
     xcb_flush(connection);
 }
 

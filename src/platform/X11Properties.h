@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -34,9 +35,15 @@ template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std:
 [[nodiscard]] const xcb_property_notify_event_t *propertyChange(const QByteArray &eventType,
                                                                 const void *message);
 
+// A request about `window` to the window manager, sent through the root.
+void sendToRoot(xcb_connection_t *connection, std::uint32_t window, std::uint32_t type,
+                std::initializer_list<std::uint32_t> data);
+
 // The state of a mapped window belongs to the window manager: adding or
 // removing one is a request sent through the root.
 void requestState(xcb_connection_t *connection, std::uint32_t window, bool add,
                   std::uint32_t state);
+// Adds a state before the window is mapped as well as after.
+void addState(xcb_connection_t *connection, std::uint32_t window, bool mapped, std::uint32_t state);
 
 } // namespace X11Properties

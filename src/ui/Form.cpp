@@ -1,6 +1,7 @@
 #include "ui/Form.h"
 
 #include "platform/TaskbarHint.h"
+#include "platform/Workspaces.h"
 #include "settings/Settings.h"
 #include "ui/Accessibility.h"
 #include "ui/FailureReporter.h"
@@ -11,6 +12,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include <limits>
 
@@ -83,11 +85,16 @@ void Form::show()
     load();
     if (!m_surface)
         return;
-    if (!m_design.inTaskbar)
+    const auto keepOutOfTaskbar = [this] {
+        if (m_design.inTaskbar)
+            return;
         TaskbarHint::exclude(m_surface);
+        // Nothing could fetch it from another workspace.
+        Workspaces::showOnEvery(m_surface);
+    };
+    keepOutOfTaskbar();
     m_surface->show();
-    if (!m_design.inTaskbar)
-        TaskbarHint::exclude(m_surface);
+    keepOutOfTaskbar();
 }
 
 void Form::showModal(Form &owner)
