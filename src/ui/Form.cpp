@@ -122,8 +122,16 @@ void Form::unload()
         delete timer;
     FormSurface *surface = m_surface;
     m_surface = nullptr;
+    QWidget *owner = surface->parentWidget();
+    const bool hadFocus = surface->isActiveWindow();
     surface->hide();
     surface->deleteLater();
+    // Window managers pass the focus on by their own rules, often to the
+    // desktop; a keyboard user must find it where they were before. Asked
+    // once the hiding is through: openbox ignores the request while the
+    // closing window still holds the focus.
+    if (owner && hadFocus)
+        QTimer::singleShot(0, owner, [owner] { owner->activateWindow(); });
     m_unloading = false;
 
     if (m_modalLoop)
