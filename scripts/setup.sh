@@ -14,6 +14,8 @@ fi
 # Tests on a real window manager.
 if [ "${VH_SETUP_X11_TESTS:-1}" = 1 ]; then
     packages+=(xvfb openbox x11-utils xdotool wmctrl)
+    # The other window managers users have, each in its own D-Bus session.
+    packages+=(xfwm4 metacity mutter dbus-x11)
     # Checks of what is installed and packaged, with the tools a distribution
     # uses; librsvg2-bin renders the icon's sizes (scripts/render-icons.sh).
     packages+=(desktop-file-utils appstream man-db file dpkg-dev lintian librsvg2-bin)

@@ -1,28 +1,54 @@
 #!/usr/bin/env bash
-# Runs a command on a private X server with the openbox window manager, for
-# tests that need real window management (frames, z-order, taskbar hints).
-# Usage: with-xvfb.sh [--no-window-manager] COMMAND [ARGUMENTS...]
+# Runs a command on a private X server with a window manager, openbox unless
+# told otherwise, for tests that need real window management (frames,
+# z-order, taskbar hints).
+# Usage: with-xvfb.sh [--no-window-manager | --window-manager NAME] COMMAND [ARGUMENTS...]
+#   NAME: openbox, xfwm4, metacity or mutter; the command sees it as $VH_WM.
 #
 # The command runs once, and only on a server that answers and, unless told
-# otherwise, a screen that openbox has taken. A server or window manager that
-# does not come up (a busy machine can starve either) is replaced by a fresh
-# one on a fresh display, up to three tries, each failure told on stderr.
+# otherwise, a screen that the window manager has taken. A server or window
+# manager that does not come up (a busy machine can starve either) is
+# replaced by a fresh one on a fresh display, up to three tries, each failure
+# told on stderr.
 set -euo pipefail
 
-window_manager=1
-if [ "${1:-}" = "--no-window-manager" ]; then
-    window_manager=0
+wm=openbox
+case "${1:-}" in
+--no-window-manager)
+    wm=""
     shift
-fi
+    ;;
+--window-manager)
+    wm="$2"
+    shift 2
+    ;;
+esac
+# What each names itself on its check window, and how it is started: the
+# GNOME and Xfce ones keep their settings behind D-Bus.
+case "$wm" in
+"") ;;
+openbox) wm_name=Openbox wm_command=(openbox --sm-disable) ;;
+xfwm4) wm_name=Xfwm4 wm_command=(xfwm4 --compositor=off --sm-client-disable) ;;
+metacity) wm_name=Metacity wm_command=(metacity --sm-disable --compositor=none) ;;
+mutter) wm_name=Mutter wm_command=(mutter --x11 --sm-disable) ;;
+*)
+    echo "with-xvfb.sh: unknown window manager $wm" >&2
+    exit 2
+    ;;
+esac
+export VH_WM="${wm:-none}"
 
 work="$(mktemp -d)"
 xvfb_pid=""
-openbox_pid=""
+wm_pid=""
+bus_pid=""
 stop_session() {
-    [ -n "$openbox_pid" ] && kill "$openbox_pid" 2>/dev/null || true
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
+    [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     wait 2>/dev/null || true
-    openbox_pid=""
+    wm_pid=""
+    bus_pid=""
     xvfb_pid=""
 }
 cleanup() {
@@ -33,12 +59,12 @@ trap cleanup EXIT
 
 alive() { kill -0 "$1" 2>/dev/null; }
 
-# openbox names its check window on the root and the window names openbox:
-# it has the screen, with the hints the tests rely on in place.
-openbox_has_screen() {
+# The window manager names its check window on the root and the window
+# names the manager: it has the screen, with the hints the tests rely on.
+wm_has_screen() {
     local check
     check="$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*window id # //p')"
-    [ -n "$check" ] && xprop -id "$check" _NET_WM_NAME 2>/dev/null | grep -q '"Openbox"'
+    [ -n "$check" ] && xprop -id "$check" _NET_WM_NAME 2>/dev/null | grep -q "\"$wm_name\""
 }
 
 # Sets `reason` and fails when the session does not come up within 10 s a step.
@@ -71,17 +97,21 @@ start_session() {
         reason="Xvfb on $DISPLAY does not answer: $(tail -n 3 "$work/xvfb.log")"
         return 1
     fi
-    [ "$window_manager" = 1 ] || return 0
+    [ -n "$wm" ] || return 0
 
-    HOME="$work" openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    openbox_pid=$!
-    for step in $(seq 100); do
-        openbox_has_screen && return 0
-        alive "$openbox_pid" || break
+    if [ "$wm" != openbox ]; then
+        eval "$(dbus-launch --sh-syntax)"
+        bus_pid="$DBUS_SESSION_BUS_PID"
+    fi
+    HOME="$work" "${wm_command[@]}" >"$work/wm.log" 2>&1 &
+    wm_pid=$!
+    for step in $(seq 150); do
+        wm_has_screen && return 0
+        alive "$wm_pid" || break
         sleep 0.1
     done
-    openbox_has_screen && return 0
-    reason="openbox did not take the screen of $DISPLAY: $(tail -n 3 "$work/openbox.log")"
+    wm_has_screen && return 0
+    reason="$wm did not take the screen of $DISPLAY: $(tail -n 3 "$work/wm.log")"
     return 1
 }
 

@@ -74,7 +74,8 @@ stacked_above() {
 }
 
 is_topmost() { [ "$(($(root_window _NET_CLIENT_LIST_STACKING)))" -eq "$(($1))" ]; }
-is_active() { [ "$(($(root_window _NET_ACTIVE_WINDOW)))" -eq "$(($1))" ]; }
+# xfwm4 lists a second window after the active one.
+is_active() { [ "$(($(xprop -root _NET_ACTIVE_WINDOW | sed 's/.*# //; s/,.*//')))" -eq "$(($1))" ]; }
 is_above() { xprop -id "$1" _NET_WM_STATE | grep -q '_NET_WM_STATE_ABOVE'; }
 not_above() { ! is_above "$1"; }
 
