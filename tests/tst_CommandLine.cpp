@@ -106,15 +106,16 @@ void tst_CommandLine::startAtLogin_data()
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("entryName");
     QTest::addColumn<QString>("exec");
+    QTest::addColumn<QString>("tryExec");
 
     QTest::newRow("installed name")
         << u"vh-wren-ticker"_s << u"example.voltharbor.VhWrenTicker.desktop"_s
-        << u"Exec=%1/vh-wren-ticker"_s;
+        << u"Exec=%1/vh-wren-ticker"_s << u"TryExec=%1/vh-wren-ticker"_s;
     // A copy keeps its own settings, so it must not take over the original's
     // entry; its path needs quoting, and the "%" must not start a field code.
     QTest::newRow("renamed copy") << u"my 100% copy"_s
                                   << u"example.voltharbor.VhWrenTicker-my_100__copy.desktop"_s
-                                  << u"Exec=\"%1/my 100%% copy\""_s;
+                                  << u"Exec=\"%1/my 100%% copy\""_s << u"TryExec=%1/my 100% copy"_s;
 }
 
 void tst_CommandLine::startAtLogin()
@@ -122,6 +123,7 @@ void tst_CommandLine::startAtLogin()
     QFETCH(QString, fileName);
     QFETCH(QString, entryName);
     QFETCH(QString, exec);
+    QFETCH(QString, tryExec);
     const QString program = m_home.filePath(fileName);
     QVERIFY(QFile::copy(qEnvironmentVariable("VH_PROGRAM"), program));
     const QString entry = m_home.path() + u"/config/autostart/"_s + entryName;
@@ -133,6 +135,7 @@ void tst_CommandLine::startAtLogin()
     QVERIFY(written.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(written.readAll()).split(u'\n');
     QVERIFY2(lines.contains(exec.arg(m_home.path())), qPrintable(lines.join(u'\n')));
+    QVERIFY2(lines.contains(tryExec.arg(m_home.path())), qPrintable(lines.join(u'\n')));
     QString report;
     QVERIFY2(validates(entry, report), qPrintable(report));
 

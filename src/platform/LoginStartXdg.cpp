@@ -16,6 +16,25 @@ QString entryPath(const Entry &entry)
            QStringLiteral("/autostart/") + entry.id + QStringLiteral(".desktop");
 }
 
+// Every string of a desktop entry takes these escapes.
+QString escaped(const QString &text)
+{
+    QString value;
+    for (const QChar c : text) {
+        if (c == u'\\')
+            value += QStringLiteral("\\\\");
+        else if (c == u'\n')
+            value += QStringLiteral("\\n");
+        else if (c == u'\t')
+            value += QStringLiteral("\\t");
+        else if (c == u'\r')
+            value += QStringLiteral("\\r");
+        else
+            value += c;
+    }
+    return value;
+}
+
 // Exec takes a command line, quoted like a shell's but with its own rules,
 // inside a value with the escapes of every other desktop entry string.
 QString execValue(const QString &executable)
@@ -33,21 +52,7 @@ QString execValue(const QString &executable)
     if (quote)
         argument = u'"' + argument + u'"';
     argument.replace(u'%', QStringLiteral("%%"));
-
-    QString value;
-    for (const QChar c : argument) {
-        if (c == u'\\')
-            value += QStringLiteral("\\\\");
-        else if (c == u'\n')
-            value += QStringLiteral("\\n");
-        else if (c == u'\t')
-            value += QStringLiteral("\\t");
-        else if (c == u'\r')
-            value += QStringLiteral("\\r");
-        else
-            value += c;
-    }
-    return value;
+    return escaped(argument);
 }
 
 } // namespace
@@ -59,16 +64,19 @@ Outcome enable(const Entry &entry)
         return {
             false,
             QStringLiteral("Could not make the folder %1.").arg(QFileInfo(path).absolutePath())};
-    const QString text =
-        QStringLiteral("[Desktop Entry]\n"
-                       "Type=Application\n"
-                       "Name=%1\n"
-                       "Comment=%2\n"
-                       "Exec=%3\n"
-                       "Icon=%4\n"
-                       "Terminal=false\n"
-                       "X-GNOME-Autostart-enabled=true\n")
-            .arg(entry.name, entry.comment, execValue(entry.executable), entry.icon);
+    const QString text = QStringLiteral("[Desktop Entry]\n"
+                                        "Type=Application\n"
+                                        "Name=%1\n"
+                                        "Comment=%2\n"
+                                        "Exec=%3\n"
+                                        // A program removed without undoing this leaves an
+                                        // entry that the session skips instead of failing on.
+                                        "TryExec=%5\n"
+                                        "Icon=%4\n"
+                                        "Terminal=false\n"
+                                        "X-GNOME-Autostart-enabled=true\n")
+                             .arg(entry.name, entry.comment, execValue(entry.executable),
+                                  entry.icon, escaped(entry.executable));
     // Written whole or not at all: a half-written entry could start anything.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
