@@ -30,8 +30,13 @@ dpkg-deb -x "$deb" "$out/root"
 file "$out/root/usr/bin/vh-wren-ticker" | grep -q ', stripped' ||
     fail "binary not stripped: $(file "$out/root/usr/bin/vh-wren-ticker")"
 
-# Lintian judges a package; it reads but never changes it. Warnings are
-# printed for the record, errors fail.
-lintian --fail-on error --info "$deb" || fail "lintian reports errors"
+# Lintian judges a package; it reads but never changes it. Warnings and
+# notes are printed for the record; errors fail, and so does a binary built
+# without the distribution's hardening.
+lintian --fail-on error --display-info --pedantic "$deb" | tee "$out/lintian.log" ||
+    fail "lintian reports errors"
+if grep -q 'hardening-' "$out/lintian.log"; then
+    fail "built without hardening: $(grep 'hardening-' "$out/lintian.log")"
+fi
 
 [ "$failed" = 0 ] || exit 1
