@@ -18,13 +18,14 @@ QString BootTimeToolTip::text(std::uint64_t uptimeMilliseconds, const QDateTime 
                               const QLocale &locale)
 {
     const QDateTime boot = now.addMSecs(-static_cast<qint64>(uptimeMilliseconds));
-    // Day and month names from the locale, the time in its own short form
-    // to the minute: some locales, C among them, add seconds even there.
+    // The date as the locale writes it in full, in its own order and digits;
+    // the time in its own short form, to the minute: some locales, C among
+    // them, add seconds even there.
     static const QRegularExpression seconds(QStringLiteral("[.:]ss?"));
     QString timeFormat = locale.timeFormat(QLocale::ShortFormat);
     timeFormat.remove(seconds);
     return QStringLiteral("Up since %1, %2")
-        .arg(locale.toString(boot.date(), QStringLiteral("ddd d MMM yyyy")),
+        .arg(locale.toString(boot.date(), QLocale::LongFormat),
              locale.toString(boot.time(), timeFormat));
 }
 

@@ -26,14 +26,20 @@ void tst_BootTimeToolTip::text_data()
     constexpr qulonglong hour = 60 * minute;
     constexpr qulonglong day = 24 * hour;
     // 1 h 2 min 3.5 s after 06:24:00 on Monday 7 December 2026.
+    const QDateTime now(QDate(2026, 12, 7), QTime(7, 26, 3, 500), Qt::UTC);
+    const qulonglong uptime = hour + 2 * minute + 3500;
     const QLocale british(QLocale::English, QLocale::UnitedKingdom);
-    QTest::newRow("same day") << british
-                              << QDateTime(QDate(2026, 12, 7), QTime(7, 26, 3, 500), Qt::UTC)
-                              << (hour + 2 * minute + 3500) << u"Up since Mon 7 Dec 2026, 06:24"_s;
+    QTest::newRow("same day") << british << now << uptime
+                              << u"Up since Monday, 7 December 2026, 06:24"_s;
     // Back over midnight and the end of a month and a year.
     QTest::newRow("previous year")
         << british << QDateTime(QDate(2027, 1, 1), QTime(0, 30), Qt::UTC)
-        << (25 * day + 18 * hour + 6 * minute) << u"Up since Sun 6 Dec 2026, 06:24"_s;
+        << (25 * day + 18 * hour + 6 * minute) << u"Up since Sunday, 6 December 2026, 06:24"_s;
+    // Each locale's own order of year, month and day, and its own digits.
+    QTest::newRow("Japanese") << QLocale(QLocale::Japanese, QLocale::Japan) << now << uptime
+                              << u"Up since 2026年12月7日月曜日, 6:24"_s;
+    QTest::newRow("Arabic") << QLocale(QLocale::Arabic, QLocale::Egypt) << now << uptime
+                            << u"Up since الاثنين، ٧ ديسمبر ٢٠٢٦, ٦:٢٤ ص"_s;
 }
 
 void tst_BootTimeToolTip::text()
