@@ -28,8 +28,8 @@ void CellStore::setText(std::string_view name, std::string text)
     if (it->second == text)
         return;
     it->second = std::move(text);
-    if (m_listener)
-        m_listener(it->first, it->second);
+    for (const auto &[key, listener] : m_listeners)
+        listener(it->first, it->second);
 }
 
 bool CellStore::contains(std::string_view name) const
@@ -46,7 +46,12 @@ std::vector<std::string> CellStore::names() const
     return result;
 }
 
-void CellStore::setListener(Listener listener)
+void CellStore::addListener(const void *key, Listener listener)
 {
-    m_listener = std::move(listener);
+    m_listeners.emplace_back(key, std::move(listener));
+}
+
+void CellStore::removeListener(const void *key)
+{
+    std::erase_if(m_listeners, [key](const auto &entry) { return entry.first == key; });
 }

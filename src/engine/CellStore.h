@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Named text cells holding every value of the uptime arithmetic. Windows show
@@ -25,10 +26,12 @@ public:
     [[nodiscard]] bool contains(std::string_view name) const;
     [[nodiscard]] std::vector<std::string> names() const;
 
-    // Called after every change of a cell's text, whoever made it.
-    void setListener(Listener listener);
+    // Called after every change of a cell's text, whoever made it, until
+    // removed under the same key. Every window showing the cells has its own.
+    void addListener(const void *key, Listener listener);
+    void removeListener(const void *key);
 
 private:
     std::map<std::string, std::string, std::less<>> m_texts;
-    Listener m_listener;
+    std::vector<std::pair<const void *, Listener>> m_listeners;
 };

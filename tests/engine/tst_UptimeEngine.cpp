@@ -434,18 +434,29 @@ void TestUptimeEngine::listenerSeesEveryWrite()
     FixedTickSource ticks;
     UptimeEngine engine(ticks);
     std::vector<std::string> written;
-    engine.cells().setListener(
-        [&written](std::string_view name, const std::string &) { written.emplace_back(name); });
+    std::vector<std::string> second; // a second window must not unhook the first
+    engine.cells().addListener(&written, [&written](std::string_view name, const std::string &) {
+        written.emplace_back(name);
+    });
+    engine.cells().addListener(&second, [&second](std::string_view name, const std::string &) {
+        second.emplace_back(name);
+    });
     ticks.now = 90061001;
     QVERIFY(!engine.UPTIME_TIMER_Timer());
     const std::vector<std::string> order{"START_TB", "YEARS_TB", "MONTHS_TB",
                                          "WEEKS_TB", "DAYS_TB",  "HOURS_TB",
                                          "MINS_TB",  "SECS_TB",  "DAYS_MIRROR_TB"};
     QCOMPARE(written, order);
+    QCOMPARE(second, order);
 
     written.clear();
     QVERIFY(!engine.UPTIME_TIMER_Timer());
     QVERIFY(written.empty()); // same sample, no text changed
+
+    engine.cells().removeListener(&second);
+    engine.cells().setText("START_TB", "1");
+    QCOMPARE(written, std::vector<std::string>{"START_TB"});
+    QCOMPARE(second.size(), order.size());
 }
 
 QTEST_APPLESS_MAIN(TestUptimeEngine)

@@ -10,7 +10,7 @@ CellFields::CellFields(CellStore &store, QWidget *window)
     , m_store(store)
     , m_window(window)
 {
-    m_store.setListener([this](std::string_view name, const std::string &text) {
+    m_store.addListener(this, [this](std::string_view name, const std::string &text) {
         const auto found = m_entries.find(name);
         if (found == m_entries.end())
             return;
@@ -24,7 +24,7 @@ CellFields::CellFields(CellStore &store, QWidget *window)
 
 CellFields::~CellFields()
 {
-    m_store.setListener({});
+    m_store.removeListener(this);
 }
 
 void CellFields::add(const std::string &name, TextField *field)
