@@ -6,10 +6,8 @@
 
 CellStore::CellStore()
 {
-    for (const auto &cell : CellNames::constantCells)
-        m_texts.emplace(cell.name, cell.text);
-    for (const auto name : CellNames::workingCells)
-        m_texts.emplace(name, CellNames::designText(name));
+    for (const CellNames::Cell &cell : CellNames::cells)
+        m_texts.emplace(cell.name, CellNames::designText(cell));
 }
 
 const std::string &CellStore::text(std::string_view name) const

@@ -8,6 +8,12 @@
 #include "ui/FormSurface.h"
 #include "ui/FormTimer.h"
 #include "ui/Twips.h"
+#include "ui/controls/Label.h"
+#include "ui/controls/Line.h"
+#include "ui/controls/MultiLineField.h"
+#include "ui/controls/PictureBox.h"
+#include "ui/controls/TextField.h"
+#include "ui/controls/TickBox.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -15,6 +21,7 @@
 #include <QTimer>
 
 #include <limits>
+#include <map>
 
 namespace {
 
@@ -235,14 +242,6 @@ FormTimer *Form::addTimer(const QString &name, bool enabled)
     return timer;
 }
 
-QPushButton *Form::createButton(const char *name, const QString &caption, const QRect &twips)
-{
-    auto *button = new QPushButton(caption, m_surface);
-    button->setObjectName(QLatin1String(name));
-    place(button, twips.x(), twips.y(), twips.width(), twips.height());
-    return button;
-}
-
 void Form::guarded(const char *name, const std::function<void()> &handler)
 {
     m_context.failures.run(name, handler);
@@ -264,10 +263,48 @@ void Form::restoreGeometry(const GeometryKeys &keys)
     setHeight(settings.readSize(keys.height, largest(screens.height())));
 }
 
-void Form::chainTabOrder(const std::map<int, QWidget *> &controlsByPlace)
+void Form::addControls(std::span<const ControlDesign> designs, QWidget *surface,
+                       const Dressing &dress)
 {
+    using Kind = ControlDesign::Kind;
+    std::map<int, QWidget *> tabOrder;
+    for (const ControlDesign &design : designs) {
+        const QString caption = QLatin1String(design.caption);
+        QWidget *control = nullptr;
+        switch (design.kind) {
+        case Kind::Picture:
+            control = new PictureBox(surface);
+            break;
+        case Kind::Text:
+            control = new TextField(surface);
+            break;
+        case Kind::MultiLine:
+            control = new MultiLineField(surface);
+            break;
+        case Kind::Tick:
+            control = new TickBox(caption, surface);
+            break;
+        case Kind::Label:
+            control = new Label(caption, surface);
+            break;
+        case Kind::Button:
+            control = new QPushButton(caption, surface);
+            break;
+        case Kind::Line:
+            control = new Line(QPoint(pixels(design.left), pixels(design.top)),
+                               QPoint(pixels(design.width), pixels(design.height)), surface);
+            break;
+        }
+        control->setObjectName(QLatin1String(design.name));
+        if (design.kind != Kind::Line)
+            place(control, design.left, design.top, design.width, design.height);
+        if (design.tab >= 0)
+            tabOrder.emplace(design.tab, control);
+        if (dress)
+            dress(design, control);
+    }
     QWidget *previous = nullptr;
-    for (const auto &[place, control] : controlsByPlace) {
+    for (const auto &[place, control] : tabOrder) {
         if (previous)
             QWidget::setTabOrder(previous, control);
         previous = control;

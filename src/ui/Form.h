@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/SettingKey.h"
+#include "ui/ControlDesign.h"
 #include "ui/FormContext.h"
 #include "ui/FormTimer.h"
 
@@ -14,7 +15,7 @@
 #include <QWidget>
 
 #include <functional>
-#include <map>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -104,8 +105,11 @@ protected:
     savePosition(SettingKey left, SettingKey top,
                  const std::vector<std::pair<SettingKey, int>> &flags = {});
     [[nodiscard]] QStringList saveFlag(SettingKey key, int state);
-    // Links the controls into the keyboard's tab order by their places.
-    static void chainTabOrder(const std::map<int, QWidget *> &controlsByPlace);
+    // Creates the designed controls in order, named, placed and linked into
+    // the keyboard's tab order; `dress` then gives each the window's touches.
+    using Dressing = std::function<void(const ControlDesign &design, QWidget *control)>;
+    void addControls(std::span<const ControlDesign> designs, QWidget *surface,
+                     const Dressing &dress = {});
     // Puts a control at a design position, in twips of the client area.
     void place(QWidget *control, int left, int top, int width, int height) const;
     [[nodiscard]] int pixels(double twips) const;
@@ -119,15 +123,6 @@ protected:
         connect(control, signal, this, [this, window, name, handler] {
             guarded(name, [window, handler] { (window->*handler)(); });
         });
-    }
-    // A push button at a design place whose click runs `handler`.
-    template <typename Window>
-    QPushButton *createButton(const char *name, const QString &caption, const QRect &twips,
-                              const char *handlerName, void (Window::*handler)())
-    {
-        QPushButton *button = createButton(name, caption, twips);
-        handle(button, &QPushButton::clicked, handlerName, handler);
-        return button;
     }
     // A timer of the window whose ticks run `handler`.
     template <typename Window>
@@ -143,7 +138,6 @@ protected:
     }
 
 private:
-    QPushButton *createButton(const char *name, const QString &caption, const QRect &twips);
     FormTimer *addTimer(const QString &name, bool enabled);
     void guarded(const char *name, const std::function<void()> &handler);
     void useDesignSize();

@@ -424,8 +424,10 @@ void TestUptimeEngine::faults()
     QCOMPARE((engine.*handlersByName.at(handlers.last()))(), fault);
 
     // Once the typed constants are back, the next pass works again.
-    for (const auto &constant : CellNames::constantCells)
-        cells.setText(constant.name, std::string(constant.text));
+    for (const CellNames::Cell &cell : CellNames::cells) {
+        if (!cell.constant.empty())
+            cells.setText(cell.name, std::string(cell.constant));
+    }
     QCOMPARE(runPass(engine, ticks, t), integerBreakdownLine(t));
 }
 

@@ -18,25 +18,31 @@ const QString VH_WTK_ABOUT::creatorAddress = QStringLiteral("tamrel44@volt-harbo
 
 namespace {
 
-struct TitleDesign
-{
-    const char *name;
-    int left;
-    int top;
-    int width;
-    int height;
-    const char *caption;
+using Kind = ControlDesign::Kind;
+
+// In creation order; the titles never take the focus.
+constexpr ControlDesign designs[] = {
+    {"LIVE_CALCULATIONS_BUTTON", Kind::Button, 480, 1200, 1695, 495, "Live Calculations", 3},
+    {"AlwaysOnTop_TICKBOX", Kind::Tick, 2640, 1200, 975, 495, "Always On Top", 2},
+    {"AUTOSTART_TICKBOX", Kind::Tick, 3960, 1200, 975, 495, "AutoStart", 1},
+    {"OK_BUTTON", Kind::Button, 5400, 1200, 2055, 615, "OK", 0},
+    {"VH_TITLE_1", Kind::Label, 120, 120, 2295, 375, "VOLT-HARBOR"},
+    {"CREATOR_TEXTBOX", Kind::Label, 120, 600, 4815, 375, "Created By Tamrel44"},
+    {"VERSION_TEXTBOX", Kind::Label, 6480, 120, 1695, 375, "Version 1.0"},
+    {"FREEWARE_TEXTBOX", Kind::Label, 5040, 600, 3135, 375, "!!! FREEWARE !!!"},
+    {"VH_TITLE_3", Kind::Label, 5040, 120, 1335, 375, "VH-WTK"},
+    {"VH_TITLE_2", Kind::Label, 2520, 120, 2415, 375, "VH-WREN-TICKER"},
 };
 
-// In tab order; labels hold places 1 to 6 but never take the focus.
-constexpr TitleDesign titleDesigns[] = {
-    {"VH_TITLE_1", 120, 120, 2295, 375, "VOLT-HARBOR"},
-    {"CREATOR_TEXTBOX", 120, 600, 4815, 375, "Created By Tamrel44"},
-    {"VERSION_TEXTBOX", 6480, 120, 1695, 375, "Version 1.0"},
-    {"FREEWARE_TEXTBOX", 5040, 600, 3135, 375, "!!! FREEWARE !!!"},
-    {"VH_TITLE_3", 5040, 120, 1335, 375, "VH-WTK"},
-    {"VH_TITLE_2", 2520, 120, 2415, 375, "VH-WREN-TICKER"},
-};
+void dress(const ControlDesign &, QWidget *control)
+{
+    if (auto *label = qobject_cast<QLabel *>(control))
+        TitleStyle::apply(label);
+    if (auto *tickbox = qobject_cast<TickBox *>(control)) {
+        tickbox->setWrapping(true);
+        tickbox->setValue(1);
+    }
+}
 
 } // namespace
 
@@ -61,24 +67,13 @@ TickBox *VH_WTK_ABOUT::autoStartTickbox() const
 
 void VH_WTK_ABOUT::createControls(QWidget *surface)
 {
-    auto *live = createButton("LIVE_CALCULATIONS_BUTTON", QStringLiteral("Live Calculations"),
-                              {480, 1200, 1695, 495}, "LIVE_CALCULATIONS_BUTTON_Click",
-                              &VH_WTK_ABOUT::LIVE_CALCULATIONS_BUTTON_Click);
-    auto *alwaysOnTop = createOption(surface, "AlwaysOnTop_TICKBOX", "Always On Top", 2640);
-    auto *autoStart = createOption(surface, "AUTOSTART_TICKBOX", "AutoStart", 3960);
-    auto *ok = createButton("OK_BUTTON", QStringLiteral("OK"), {5400, 1200, 2055, 615},
-                            "OK_BUTTON_Click", &VH_WTK_ABOUT::OK_BUTTON_Click);
-
-    for (const TitleDesign &design : titleDesigns) {
-        auto *label = new Label(QLatin1String(design.caption), surface);
-        label->setObjectName(QLatin1String(design.name));
-        TitleStyle::apply(label);
-        place(label, design.left, design.top, design.width, design.height);
-    }
+    addControls(designs, surface, dress);
+    auto *ok = control<QPushButton>(QStringLiteral("OK_BUTTON"));
+    handle(ok, &QPushButton::clicked, "OK_BUTTON_Click", &VH_WTK_ABOUT::OK_BUTTON_Click);
+    handle(control<QPushButton>(QStringLiteral("LIVE_CALCULATIONS_BUTTON")), &QPushButton::clicked,
+           "LIVE_CALCULATIONS_BUTTON_Click", &VH_WTK_ABOUT::LIVE_CALCULATIONS_BUTTON_Click);
     handle(control<Label>(QStringLiteral("CREATOR_TEXTBOX")), &Label::doubleClicked,
            "CREATOR_TEXTBOX_DblClick", &VH_WTK_ABOUT::CREATOR_TEXTBOX_DblClick);
-
-    chainTabOrder({{0, ok}, {1, autoStart}, {2, alwaysOnTop}, {3, live}});
     ok->setFocus();
     // Escape closes the window as the OK button does.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), surface), &QShortcut::activated, ok,
@@ -86,21 +81,10 @@ void VH_WTK_ABOUT::createControls(QWidget *surface)
     ProgramFont::holdDesignFonts(surface);
 
     // Connected last: the design state set above is no click.
-    handle(alwaysOnTop, &TickBox::valueChanged, "AlwaysOnTop_TICKBOX_Click",
+    handle(alwaysOnTopTickbox(), &TickBox::valueChanged, "AlwaysOnTop_TICKBOX_Click",
            &VH_WTK_ABOUT::AlwaysOnTop_TICKBOX_Click);
-    handle(autoStart, &TickBox::valueChanged, "AUTOSTART_TICKBOX_Click",
+    handle(autoStartTickbox(), &TickBox::valueChanged, "AUTOSTART_TICKBOX_Click",
            &VH_WTK_ABOUT::AUTOSTART_TICKBOX_Click);
-}
-
-TickBox *VH_WTK_ABOUT::createOption(QWidget *surface, const char *name, const char *caption,
-                                    int left)
-{
-    auto *tickbox = new TickBox(QLatin1String(caption), surface);
-    tickbox->setObjectName(QLatin1String(name));
-    tickbox->setWrapping(true);
-    tickbox->setValue(1);
-    place(tickbox, left, 1200, 975, 495);
-    return tickbox;
 }
 
 void VH_WTK_ABOUT::Form_Load()

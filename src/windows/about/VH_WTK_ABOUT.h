@@ -38,7 +38,6 @@ protected:
     void Form_Unload() override;
 
 private:
-    TickBox *createOption(QWidget *surface, const char *name, const char *caption, int left);
     void saveOption(SettingKey key, const TickBox *tickbox);
     void rememberPosition();
 

@@ -7,8 +7,6 @@
 #include "ui/FailureReporter.h"
 #include "ui/FormTimer.h"
 #include "ui/TimerService.h"
-#include "ui/controls/Label.h"
-#include "ui/controls/Line.h"
 #include "ui/controls/MultiLineField.h"
 #include "ui/controls/TextField.h"
 #include "ui/controls/TickBox.h"
@@ -19,11 +17,11 @@
 #include "windows/common/TitleStyle.h"
 #include "windows/main/VH_WTK_MAIN.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 
 #include <array>
-#include <map>
 
 const QString VH_WTK_LIVE_CALCULATIONS::explanationText = QStringLiteral(
     "1 - DAYS ROUNDED = DAYS rounded down to last whole number.\r\n"
@@ -44,16 +42,9 @@ const QString VH_WTK_LIVE_CALCULATIONS::formulaText =
 
 namespace {
 
-enum class Kind
-{
-    Button,
-    Text,
-    MultiLine,
-    Label,
-    Line, // left, top: one end; width, height: the other end
-};
+using Kind = ControlDesign::Kind;
 
-enum class Look
+enum Look : int
 {
     Plain,
     Bold,        // small bold sans
@@ -69,125 +60,84 @@ enum class Look
     LightGreenCentred,
 };
 
-struct ControlDesign
-{
-    const char *name;
-    Kind kind;
-    int left;
-    int top;
-    int width;
-    int height;
-    const char *caption; // buttons and labels
-    int tab;             // -1: never takes the focus
-    Look look;
-};
-
 // In creation order; positions and sizes in twips of the client area.
-constexpr std::array<ControlDesign, 73> controlDesigns{{
-    {"TIMER_BUTTON", Kind::Button, 12720, 3360, 1695, 735, "START TIMERS", 65, Look::Plain},
-    {"MATHS_2_TEXTBOX", Kind::MultiLine, 4800, 3120, 7335, 2535, nullptr, 64, Look::PaleGreen},
-    {"VH_UPTIME_DISPLAY_TEXTBOX", Kind::Text, 10680, 120, 3975, 405, nullptr, 62, Look::Display},
-    {"SECONDS_DIFFERENCE_ROUNDED_TB", Kind::Text, 12360, 2640, 2295, 375, nullptr, 56,
-     Look::PaleYellow},
-    {"SECONDS_DIFFERENCE_TB", Kind::Text, 12360, 1800, 2295, 375, nullptr, 55, Look::Plain},
-    {"SECONDS_ROUNDED_TB", Kind::Text, 10680, 2640, 1455, 375, nullptr, 54, Look::Plain},
-    {"SECONDS_LEFT_TB", Kind::Text, 10680, 1800, 1455, 375, nullptr, 53, Look::Plain},
-    {"SECS_60_TB", Kind::Text, 9960, 2040, 375, 375, nullptr, 52, Look::Plain},
-    {"MINUTES_DIFFERENCE_ROUNDED_TB", Kind::Text, 7320, 2640, 2295, 375, nullptr, 49,
-     Look::PaleYellow},
-    {"MINUTES_DIFFERENCE_LEFT_TB", Kind::Text, 7320, 1800, 2295, 375, nullptr, 48, Look::Plain},
-    {"HOURS_ROUNDED_TB", Kind::Text, 12360, 960, 2295, 375, nullptr, 44, Look::PaleYellow},
-    {"HOURS_LEFT_TB", Kind::Text, 10680, 960, 1455, 375, nullptr, 43, Look::Plain},
-    {"MINUTES_ROUNDED_X_60_TB", Kind::Text, 5640, 2640, 1455, 375, nullptr, 38, Look::Plain},
-    {"MINUTES_LEFT_X_60_TB", Kind::Text, 5640, 1800, 1455, 375, nullptr, 37, Look::Plain},
-    {"MINS_60_TB", Kind::Text, 4920, 2040, 375, 375, nullptr, 36, Look::Plain},
-    {"HOURS_FULL", Kind::Text, 8040, 960, 1575, 375, nullptr, 35, Look::Plain},
-    {"HOURS_24_TB", Kind::Text, 7320, 960, 375, 405, nullptr, 34, Look::Plain},
-    {"DAYS_MIRROR_TB", Kind::Text, 4680, 960, 1095, 375, nullptr, 31, Look::PalePink},
-    {"DAYS_ROUNDED_TB", Kind::Text, 6000, 960, 1095, 375, nullptr, 30, Look::PaleYellow},
-    {"MATHS_1_TEXTBOX", Kind::MultiLine, 120, 5160, 4335, 495, nullptr, 28, Look::PaleCyan},
-    {"YEARS_TB", Kind::Text, 2520, 4680, 1935, 375, nullptr, 18, Look::Plain},
-    {"MONTHS_TB", Kind::Text, 2520, 4200, 1935, 375, nullptr, 17, Look::Plain},
-    {"WEEKS_TB", Kind::Text, 2520, 3720, 1935, 375, nullptr, 16, Look::Plain},
-    {"MINS_TB", Kind::Text, 2520, 2280, 1935, 375, nullptr, 15, Look::Plain},
-    {"HOURS_TB", Kind::Text, 2520, 2760, 1935, 375, nullptr, 14, Look::Plain},
-    {"DAYS_TB", Kind::Text, 2520, 3240, 1935, 375, nullptr, 13, Look::PalePink},
-    {"SECS_TB", Kind::Text, 2520, 1800, 1935, 375, nullptr, 12, Look::Plain},
-    {"START_TB", Kind::Text, 1680, 720, 2775, 525, nullptr, 11, Look::Yellow},
-    {"TOTAL_MIL_YEAR", Kind::Text, 1080, 4680, 1215, 375, nullptr, 10, Look::Plain},
-    {"TOTAL_MIL_MONTH", Kind::Text, 1080, 4200, 1215, 375, nullptr, 9, Look::Plain},
-    {"TOTAL_MIL_WEEK", Kind::Text, 1080, 3720, 1215, 375, nullptr, 8, Look::Plain},
-    {"TOTAL_MIL_DAY", Kind::Text, 1080, 3240, 1215, 375, nullptr, 7, Look::Plain},
-    {"TOTAL_MIL_HOUR", Kind::Text, 1080, 2760, 1215, 375, nullptr, 6, Look::Plain},
-    {"TOTAL_MIL_MIN", Kind::Text, 1080, 2280, 1215, 375, nullptr, 5, Look::Plain},
-    {"TOTAL_MIL_SEC", Kind::Text, 1080, 1800, 1215, 375, nullptr, 4, Look::Plain},
-    {"OK_BUTTON", Kind::Button, 12720, 4680, 1695, 735, "OK", 0, Look::Plain},
-    {"Line6", Kind::Line, 4680, 1440, 14640, 1440, nullptr, -1, Look::Plain},
-    {"Line5", Kind::Line, 10680, 2280, 14640, 2280, nullptr, -1, Look::Plain},
-    {"Line4", Kind::Line, 9600, 2280, 5640, 2280, nullptr, -1, Look::Plain},
-    {"Line3", Kind::Line, 360, 1320, 1320, 1320, nullptr, -1, Look::Plain},
-    {"Label1", Kind::Label, 2280, 1440, 255, 255, "=", -1, Look::BoldCentred},
-    {"CURRENT_UPTIME_LABEL", Kind::Label, 7560, 120, 3015, 375, "CURRENT UPTIME:", -1, Look::Title},
-    {"Label26", Kind::Label, 9720, 1800, 975, 255, "SECONDS", -1, Look::Bold},
-    {"Label25", Kind::Label, 12360, 2400, 2175, 255, "DIFFERENCE ROUNDED", -1, Look::Bold},
-    {"Label24", Kind::Label, 12360, 1560, 2295, 255, "SECONDS DIFFERENCE", -1, Look::Bold},
-    {"Label23", Kind::Label, 10680, 1560, 1575, 255, "SECONDS LEFT", -1, Look::Bold},
-    {"Label22", Kind::Label, 10680, 2400, 1935, 255, "ROUNDED", -1, Look::Bold},
-    {"Label20", Kind::Label, 7320, 2400, 2175, 255, "DIFFERENCE ROUNDED", -1, Look::Bold},
-    {"Label14", Kind::Label, 7320, 1560, 2295, 255, "MINUTES DIFFERENCE", -1, Look::Bold},
-    {"Label12", Kind::Label, 7200, 720, 735, 255, "HOURS", -1, Look::Bold},
-    {"Label15", Kind::Label, 4680, 1800, 855, 255, "MINUTES", -1, Look::Bold},
-    {"Label21", Kind::Label, 8040, 720, 1335, 255, "TOTAL HOURS", -1, Look::Bold},
-    {"Label19", Kind::Label, 12240, 720, 1095, 255, "ROUNDED", -1, Look::Bold},
-    {"Label18", Kind::Label, 10680, 720, 1215, 255, "HOURS LEFT", -1, Look::Bold},
-    {"Label17", Kind::Label, 5640, 2400, 1935, 255, "ROUNDED", -1, Look::Bold},
-    {"Label16", Kind::Label, 5640, 1560, 1575, 255, "MINUTES LEFT", -1, Look::Bold},
-    {"Label11", Kind::Label, 6000, 720, 1095, 255, "ROUNDED", -1, Look::Bold},
-    {"Label10", Kind::Label, 4680, 720, 1095, 255, "DAYS", -1, Look::Bold},
-    {"Label2", Kind::Label, 120, 1440, 2175, 255, "TIME MILLISECONDS", -1, Look::LightGreen},
-    {"Line2", Kind::Line, 4560, 120, 4560, 5640, nullptr, -1, Look::Plain},
-    {"Line1", Kind::Line, 120, 600, 14640, 600, nullptr, -1, Look::Plain},
-    {"MILLISECONDS_LABEL", Kind::Label, 120, 720, 1455, 495, "START MILLISECONDS", -1,
-     Look::LightGreen},
-    {"Label9", Kind::Label, 120, 1920, 975, 255, "SECONDS", -1, Look::Bold},
-    {"Label8", Kind::Label, 120, 2400, 855, 255, "MINUTES", -1, Look::Bold},
-    {"Label7", Kind::Label, 120, 2880, 855, 255, "HOURS", -1, Look::Bold},
-    {"Label6", Kind::Label, 120, 3360, 855, 255, "DAYS", -1, Look::Bold},
-    {"Label5", Kind::Label, 120, 3840, 855, 255, "WEEKS", -1, Look::Bold},
-    {"Label4", Kind::Label, 120, 4320, 855, 255, "MONTHS", -1, Look::Bold},
-    {"Label3", Kind::Label, 120, 4800, 855, 255, "YEARS", -1, Look::Bold},
-    {"Label13", Kind::Label, 2520, 1440, 1935, 255, "TOTAL TIME", -1, Look::LightGreenCentred},
-    {"VH_WTK_TITLE_2", Kind::Label, 2640, 120, 1815, 375, "VH-WTK", -1, Look::Title},
-    {"LIVE_CALCULATIONS_TITLE", Kind::Label, 4680, 120, 2775, 375, "LIVE CALCULATIONS", -1,
-     Look::Title},
-    {"VH_WTK_TITLE_1", Kind::Label, 120, 120, 2415, 375, "VH-WREN-TICKER", -1, Look::Title},
+constexpr std::array<ControlDesign, 73> designs{{
+    {"TIMER_BUTTON", Kind::Button, 12720, 3360, 1695, 735, "START TIMERS", 65},
+    {"MATHS_2_TEXTBOX", Kind::MultiLine, 4800, 3120, 7335, 2535, nullptr, 64, PaleGreen},
+    {"VH_UPTIME_DISPLAY_TEXTBOX", Kind::Text, 10680, 120, 3975, 405, nullptr, 62, Display},
+    {"SECONDS_DIFFERENCE_ROUNDED_TB", Kind::Text, 12360, 2640, 2295, 375, nullptr, 56, PaleYellow},
+    {"SECONDS_DIFFERENCE_TB", Kind::Text, 12360, 1800, 2295, 375, nullptr, 55},
+    {"SECONDS_ROUNDED_TB", Kind::Text, 10680, 2640, 1455, 375, nullptr, 54},
+    {"SECONDS_LEFT_TB", Kind::Text, 10680, 1800, 1455, 375, nullptr, 53},
+    {"SECS_60_TB", Kind::Text, 9960, 2040, 375, 375, nullptr, 52},
+    {"MINUTES_DIFFERENCE_ROUNDED_TB", Kind::Text, 7320, 2640, 2295, 375, nullptr, 49, PaleYellow},
+    {"MINUTES_DIFFERENCE_LEFT_TB", Kind::Text, 7320, 1800, 2295, 375, nullptr, 48},
+    {"HOURS_ROUNDED_TB", Kind::Text, 12360, 960, 2295, 375, nullptr, 44, PaleYellow},
+    {"HOURS_LEFT_TB", Kind::Text, 10680, 960, 1455, 375, nullptr, 43},
+    {"MINUTES_ROUNDED_X_60_TB", Kind::Text, 5640, 2640, 1455, 375, nullptr, 38},
+    {"MINUTES_LEFT_X_60_TB", Kind::Text, 5640, 1800, 1455, 375, nullptr, 37},
+    {"MINS_60_TB", Kind::Text, 4920, 2040, 375, 375, nullptr, 36},
+    {"HOURS_FULL", Kind::Text, 8040, 960, 1575, 375, nullptr, 35},
+    {"HOURS_24_TB", Kind::Text, 7320, 960, 375, 405, nullptr, 34},
+    {"DAYS_MIRROR_TB", Kind::Text, 4680, 960, 1095, 375, nullptr, 31, PalePink},
+    {"DAYS_ROUNDED_TB", Kind::Text, 6000, 960, 1095, 375, nullptr, 30, PaleYellow},
+    {"MATHS_1_TEXTBOX", Kind::MultiLine, 120, 5160, 4335, 495, nullptr, 28, PaleCyan},
+    {"YEARS_TB", Kind::Text, 2520, 4680, 1935, 375, nullptr, 18},
+    {"MONTHS_TB", Kind::Text, 2520, 4200, 1935, 375, nullptr, 17},
+    {"WEEKS_TB", Kind::Text, 2520, 3720, 1935, 375, nullptr, 16},
+    {"MINS_TB", Kind::Text, 2520, 2280, 1935, 375, nullptr, 15},
+    {"HOURS_TB", Kind::Text, 2520, 2760, 1935, 375, nullptr, 14},
+    {"DAYS_TB", Kind::Text, 2520, 3240, 1935, 375, nullptr, 13, PalePink},
+    {"SECS_TB", Kind::Text, 2520, 1800, 1935, 375, nullptr, 12},
+    {"START_TB", Kind::Text, 1680, 720, 2775, 525, nullptr, 11, Yellow},
+    {"TOTAL_MIL_YEAR", Kind::Text, 1080, 4680, 1215, 375, nullptr, 10},
+    {"TOTAL_MIL_MONTH", Kind::Text, 1080, 4200, 1215, 375, nullptr, 9},
+    {"TOTAL_MIL_WEEK", Kind::Text, 1080, 3720, 1215, 375, nullptr, 8},
+    {"TOTAL_MIL_DAY", Kind::Text, 1080, 3240, 1215, 375, nullptr, 7},
+    {"TOTAL_MIL_HOUR", Kind::Text, 1080, 2760, 1215, 375, nullptr, 6},
+    {"TOTAL_MIL_MIN", Kind::Text, 1080, 2280, 1215, 375, nullptr, 5},
+    {"TOTAL_MIL_SEC", Kind::Text, 1080, 1800, 1215, 375, nullptr, 4},
+    {"OK_BUTTON", Kind::Button, 12720, 4680, 1695, 735, "OK", 0},
+    {"Line6", Kind::Line, 4680, 1440, 14640, 1440},
+    {"Line5", Kind::Line, 10680, 2280, 14640, 2280},
+    {"Line4", Kind::Line, 9600, 2280, 5640, 2280},
+    {"Line3", Kind::Line, 360, 1320, 1320, 1320},
+    {"Label1", Kind::Label, 2280, 1440, 255, 255, "=", -1, BoldCentred},
+    {"CURRENT_UPTIME_LABEL", Kind::Label, 7560, 120, 3015, 375, "CURRENT UPTIME:", -1, Title},
+    {"Label26", Kind::Label, 9720, 1800, 975, 255, "SECONDS", -1, Bold},
+    {"Label25", Kind::Label, 12360, 2400, 2175, 255, "DIFFERENCE ROUNDED", -1, Bold},
+    {"Label24", Kind::Label, 12360, 1560, 2295, 255, "SECONDS DIFFERENCE", -1, Bold},
+    {"Label23", Kind::Label, 10680, 1560, 1575, 255, "SECONDS LEFT", -1, Bold},
+    {"Label22", Kind::Label, 10680, 2400, 1935, 255, "ROUNDED", -1, Bold},
+    {"Label20", Kind::Label, 7320, 2400, 2175, 255, "DIFFERENCE ROUNDED", -1, Bold},
+    {"Label14", Kind::Label, 7320, 1560, 2295, 255, "MINUTES DIFFERENCE", -1, Bold},
+    {"Label12", Kind::Label, 7200, 720, 735, 255, "HOURS", -1, Bold},
+    {"Label15", Kind::Label, 4680, 1800, 855, 255, "MINUTES", -1, Bold},
+    {"Label21", Kind::Label, 8040, 720, 1335, 255, "TOTAL HOURS", -1, Bold},
+    {"Label19", Kind::Label, 12240, 720, 1095, 255, "ROUNDED", -1, Bold},
+    {"Label18", Kind::Label, 10680, 720, 1215, 255, "HOURS LEFT", -1, Bold},
+    {"Label17", Kind::Label, 5640, 2400, 1935, 255, "ROUNDED", -1, Bold},
+    {"Label16", Kind::Label, 5640, 1560, 1575, 255, "MINUTES LEFT", -1, Bold},
+    {"Label11", Kind::Label, 6000, 720, 1095, 255, "ROUNDED", -1, Bold},
+    {"Label10", Kind::Label, 4680, 720, 1095, 255, "DAYS", -1, Bold},
+    {"Label2", Kind::Label, 120, 1440, 2175, 255, "TIME MILLISECONDS", -1, LightGreen},
+    {"Line2", Kind::Line, 4560, 120, 4560, 5640},
+    {"Line1", Kind::Line, 120, 600, 14640, 600},
+    {"MILLISECONDS_LABEL", Kind::Label, 120, 720, 1455, 495, "START MILLISECONDS", -1, LightGreen},
+    {"Label9", Kind::Label, 120, 1920, 975, 255, "SECONDS", -1, Bold},
+    {"Label8", Kind::Label, 120, 2400, 855, 255, "MINUTES", -1, Bold},
+    {"Label7", Kind::Label, 120, 2880, 855, 255, "HOURS", -1, Bold},
+    {"Label6", Kind::Label, 120, 3360, 855, 255, "DAYS", -1, Bold},
+    {"Label5", Kind::Label, 120, 3840, 855, 255, "WEEKS", -1, Bold},
+    {"Label4", Kind::Label, 120, 4320, 855, 255, "MONTHS", -1, Bold},
+    {"Label3", Kind::Label, 120, 4800, 855, 255, "YEARS", -1, Bold},
+    {"Label13", Kind::Label, 2520, 1440, 1935, 255, "TOTAL TIME", -1, LightGreenCentred},
+    {"VH_WTK_TITLE_2", Kind::Label, 2640, 120, 1815, 375, "VH-WTK", -1, Title},
+    {"LIVE_CALCULATIONS_TITLE", Kind::Label, 4680, 120, 2775, 375, "LIVE CALCULATIONS", -1, Title},
+    {"VH_WTK_TITLE_1", Kind::Label, 120, 120, 2415, 375, "VH-WREN-TICKER", -1, Title},
 }};
 
-// Copied on every tick, in this order; the days mirror is taken from this
-// window's own days total, just copied.
-constexpr std::array<std::string_view, 21> mirroredCells{
-    CellNames::START_TB,
-    CellNames::SECS_TB,
-    CellNames::MINS_TB,
-    CellNames::HOURS_TB,
-    CellNames::DAYS_TB,
-    CellNames::WEEKS_TB,
-    CellNames::MONTHS_TB,
-    CellNames::YEARS_TB,
-    CellNames::DAYS_MIRROR_TB,
-    CellNames::DAYS_ROUNDED_TB,
-    CellNames::HOURS_FULL,
-    CellNames::HOURS_LEFT_TB,
-    CellNames::HOURS_ROUNDED_TB,
-    CellNames::MINUTES_LEFT_X_60_TB,
-    CellNames::MINUTES_ROUNDED_X_60_TB,
-    CellNames::MINUTES_DIFFERENCE_LEFT_TB,
-    CellNames::MINUTES_DIFFERENCE_ROUNDED_TB,
-    CellNames::SECONDS_LEFT_TB,
-    CellNames::SECONDS_ROUNDED_TB,
-    CellNames::SECONDS_DIFFERENCE_TB,
-    CellNames::SECONDS_DIFFERENCE_ROUNDED_TB,
-};
+static_assert(showsEachCellOnce(designs, CellNames::LiveWindow));
 
 // The fixed backgrounds are all light: their text is fixed to black, or a
 // dark desktop theme would write light text on them.
@@ -204,52 +154,79 @@ void setBackground(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
+// A look meant for another kind of control leaves out what does not apply.
 void applyLook(QWidget *control, Look look)
 {
     auto *label = qobject_cast<QLabel *>(control);
+    const QFont bold = ProgramFont::sansSerif(8.25, true);
     switch (look) {
-    case Look::Plain:
+    case Plain:
         break;
-    case Look::Bold:
-        control->setFont(ProgramFont::sansSerif(8.25, true));
+    case Bold:
+        control->setFont(bold);
         break;
-    case Look::BoldCentred:
+    case BoldCentred:
         control->setFont(ProgramFont::sansSerif(12, true));
-        label->setAlignment(Qt::AlignCenter);
-        break;
-    case Look::Title:
-        TitleStyle::apply(label);
-        break;
-    case Look::Display:
-        DisplayStyle::apply(static_cast<TextField *>(control), 12);
-        break;
-    case Look::PaleYellow:
-        setBackground(control, QColor(255, 255, 192));
-        break;
-    case Look::PalePink:
-        setBackground(control, QColor(255, 192, 255));
-        break;
-    case Look::PaleGreen:
-        setBackground(control, QColor(192, 255, 192));
-        static_cast<MultiLineField *>(control)->setReadOnly(true);
-        break;
-    case Look::PaleCyan:
-        setBackground(control, QColor(192, 255, 255));
-        control->setFont(ProgramFont::sansSerif(8.25, true));
-        break;
-    case Look::Yellow:
-        setBackground(control, QColor(255, 255, 0));
-        control->setFont(ProgramFont::sansSerif(8.25, true));
-        break;
-    case Look::LightGreen:
-    case Look::LightGreenCentred:
-        setBackground(control, QColor(128, 255, 128));
-        control->setFont(ProgramFont::sansSerif(8.25, true));
-        label->setWordWrap(true);
-        if (look == Look::LightGreenCentred)
+        if (label)
             label->setAlignment(Qt::AlignCenter);
         break;
+    case Title:
+        if (label)
+            TitleStyle::apply(label);
+        break;
+    case Display:
+        if (auto *field = qobject_cast<TextField *>(control))
+            DisplayStyle::apply(field, 12);
+        break;
+    case PaleYellow:
+        setBackground(control, QColor(255, 255, 192));
+        break;
+    case PalePink:
+        setBackground(control, QColor(255, 192, 255));
+        break;
+    case PaleGreen:
+        setBackground(control, QColor(192, 255, 192));
+        if (auto *field = qobject_cast<MultiLineField *>(control))
+            field->setReadOnly(true);
+        break;
+    case PaleCyan:
+        setBackground(control, QColor(192, 255, 255));
+        control->setFont(bold);
+        break;
+    case Yellow:
+        setBackground(control, QColor(255, 255, 0));
+        control->setFont(bold);
+        break;
+    case LightGreen:
+    case LightGreenCentred:
+        setBackground(control, QColor(128, 255, 128));
+        control->setFont(bold);
+        if (label) {
+            label->setWordWrap(true);
+            if (look == LightGreenCentred)
+                label->setAlignment(Qt::AlignCenter);
+        }
+        break;
     }
+}
+
+QString latin1(std::string_view text)
+{
+    return QLatin1String(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void dress(const ControlDesign &design, QWidget *control)
+{
+    if (auto *field = qobject_cast<TextField *>(control)) {
+        const CellNames::Cell *cell = CellNames::find(design.name);
+        field->setText(cell ? latin1(CellNames::designText(*cell))
+                            : QStringLiteral("00000X, 00X, 00X, 000X,"));
+    } else if (auto *text = qobject_cast<MultiLineField *>(control)) {
+        text->setText(QLatin1String(design.name) == QLatin1String("MATHS_2_TEXTBOX")
+                          ? VH_WTK_LIVE_CALCULATIONS::explanationText
+                          : VH_WTK_LIVE_CALCULATIONS::formulaText);
+    }
+    applyLook(control, static_cast<Look>(design.look));
 }
 
 const QString displayName = QStringLiteral("VH_UPTIME_DISPLAY_TEXTBOX");
@@ -284,47 +261,7 @@ void VH_WTK_LIVE_CALCULATIONS::createControls(QWidget *surface)
 {
     // Every intermediate value is on screen while this window is.
     context().timers.demandFrames();
-    std::map<int, QWidget *> tabOrder;
-    for (const ControlDesign &design : controlDesigns) {
-        const QString name = QLatin1String(design.name);
-        QWidget *control = nullptr;
-        switch (design.kind) {
-        case Kind::Button:
-            control = new QPushButton(QLatin1String(design.caption), surface);
-            break;
-        case Kind::Text: {
-            auto *field = new TextField(surface);
-            field->setText(name == displayName
-                               ? QStringLiteral("00000X, 00X, 00X, 000X,")
-                               : QString::fromLatin1(CellNames::designText(design.name).data(),
-                                                     CellNames::designText(design.name).size()));
-            control = field;
-            break;
-        }
-        case Kind::MultiLine: {
-            auto *field = new MultiLineField(surface);
-            field->setText(name == QLatin1String("MATHS_2_TEXTBOX") ? explanationText
-                                                                    : formulaText);
-            control = field;
-            break;
-        }
-        case Kind::Label:
-            control = new Label(QLatin1String(design.caption), surface);
-            break;
-        case Kind::Line:
-            control = new Line(QPoint(pixels(design.left), pixels(design.top)),
-                               QPoint(pixels(design.width), pixels(design.height)), surface);
-            break;
-        }
-        control->setObjectName(name);
-        if (design.kind != Kind::Line)
-            place(control, design.left, design.top, design.width, design.height);
-        applyLook(control, design.look);
-        if (design.tab >= 0)
-            tabOrder.emplace(design.tab, control);
-    }
-
-    chainTabOrder(tabOrder);
+    addControls(designs, surface, dress);
     ControlNames::apply(surface);
     ProgramFont::holdDesignFonts(surface);
     m_display = control<TextField>(displayName);
@@ -339,8 +276,10 @@ void VH_WTK_LIVE_CALCULATIONS::createControls(QWidget *surface)
            &VH_WTK_LIVE_CALCULATIONS::TIMER_BUTTON_Click);
 
     m_mirror.clear();
-    for (const std::string_view cell : mirroredCells)
-        m_mirror.emplace_back(cell, control<TextField>(QLatin1String(cell.data(), cell.size())));
+    for (const CellNames::Cell &cell : CellNames::cells) {
+        if (cell.constant.empty())
+            m_mirror.emplace_back(cell.name, control<TextField>(latin1(cell.name)));
+    }
 
     addTimer(QStringLiteral("TEXTBOX_UPDATE_TIMER"), true, "TEXTBOX_UPDATE_TIMER_Timer",
              &VH_WTK_LIVE_CALCULATIONS::TEXTBOX_UPDATE_TIMER_Timer);

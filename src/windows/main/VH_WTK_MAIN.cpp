@@ -1,5 +1,6 @@
 #include "windows/main/VH_WTK_MAIN.h"
 
+#include "engine/CellNames.h"
 #include "engine/CellStore.h"
 #include "engine/UptimeEngine.h"
 #include "platform/NeverMinimised.h"
@@ -8,8 +9,6 @@
 #include "ui/FailureReporter.h"
 #include "ui/FormTimer.h"
 #include "ui/Twips.h"
-#include "ui/controls/Label.h"
-#include "ui/controls/Line.h"
 #include "ui/controls/PictureBox.h"
 #include "ui/controls/TextField.h"
 #include "ui/controls/TickBox.h"
@@ -24,29 +23,61 @@
 #include <QScreen>
 
 #include <array>
-#include <map>
-
-enum class VH_WTK_MAIN::Kind
-{
-    Picture,
-    Text,
-    Tick,
-    Label,
-};
-
-struct VH_WTK_MAIN::ControlDesign
-{
-    const char *name;
-    Kind kind;
-    int left;
-    int top;
-    int width;
-    int height;
-    const char *caption; // tickboxes and labels; text fields show their cell
-    int tab;
-};
+#include <functional>
 
 namespace {
+
+using Kind = ControlDesign::Kind;
+
+// In creation order; positions and sizes in twips of the client area.
+constexpr std::array<ControlDesign, 45> designs{{
+    {"VH_16_ICON_PIC", Kind::Picture, 0, 0, 300, 300, nullptr, 0},
+    {"VH_UPTIME_DISPLAY_TEXTBOX", Kind::Text, 360, 0, 2415, 315, nullptr, 1},
+    {"AUTOSTART_TICKBOX", Kind::Tick, 9000, 240, 1095, 255, "AutoStart", 43},
+    {"DAYS_ROUNDED_TB", Kind::Text, 5280, 1200, 1935, 375, nullptr, 42},
+    {"HOURS_24_TB", Kind::Text, 7680, 720, 375, 375, nullptr, 41},
+    {"HOURS_FULL", Kind::Text, 7320, 1200, 1215, 375, nullptr, 40},
+    {"HOURS_LEFT_TB", Kind::Text, 8640, 720, 1935, 375, nullptr, 39},
+    {"HOURS_ROUNDED_TB", Kind::Text, 8640, 1200, 1935, 375, nullptr, 38},
+    {"MINS_60_TB", Kind::Text, 5760, 2040, 375, 375, nullptr, 37},
+    {"MINUTES_LEFT_X_60_TB", Kind::Text, 6240, 1800, 2895, 375, nullptr, 36},
+    {"SECS_60_TB", Kind::Text, 5760, 3120, 375, 375, nullptr, 35},
+    {"MINUTES_ROUNDED_X_60_TB", Kind::Text, 6240, 2280, 2895, 375, nullptr, 34},
+    {"SECONDS_LEFT_TB", Kind::Text, 6240, 2880, 2175, 375, nullptr, 33},
+    {"SECONDS_ROUNDED_TB", Kind::Text, 6240, 3360, 2175, 375, nullptr, 32},
+    {"DAYS_MIRROR_TB", Kind::Text, 5280, 720, 1935, 375, nullptr, 31},
+    {"SECONDS_DIFFERENCE_TB", Kind::Text, 8640, 3120, 2295, 375, nullptr, 30},
+    {"MINUTES_DIFFERENCE_LEFT_TB", Kind::Text, 9240, 1800, 2295, 375, nullptr, 29},
+    {"MINUTES_DIFFERENCE_ROUNDED_TB", Kind::Text, 9240, 2280, 2295, 375, nullptr, 28},
+    {"SECONDS_DIFFERENCE_ROUNDED_TB", Kind::Text, 8640, 3600, 2295, 375, nullptr, 27},
+    {"TOTAL_MIL_SEC", Kind::Text, 1200, 1440, 1215, 375, nullptr, 17},
+    {"TOTAL_MIL_MIN", Kind::Text, 1200, 1920, 1215, 375, nullptr, 16},
+    {"TOTAL_MIL_HOUR", Kind::Text, 1200, 2400, 1215, 375, nullptr, 15},
+    {"TOTAL_MIL_DAY", Kind::Text, 1200, 2880, 1215, 375, nullptr, 14},
+    {"TOTAL_MIL_WEEK", Kind::Text, 1200, 3360, 1215, 375, nullptr, 13},
+    {"TOTAL_MIL_MONTH", Kind::Text, 1200, 3840, 1215, 375, nullptr, 12},
+    {"TOTAL_MIL_YEAR", Kind::Text, 1200, 4320, 1215, 375, nullptr, 11},
+    {"START_TB", Kind::Text, 1200, 840, 2535, 405, nullptr, 10},
+    {"SECS_TB", Kind::Text, 2640, 1440, 1935, 375, nullptr, 9},
+    {"DAYS_TB", Kind::Text, 2640, 2880, 1935, 375, nullptr, 8},
+    {"HOURS_TB", Kind::Text, 2640, 2400, 1935, 375, nullptr, 7},
+    {"MINS_TB", Kind::Text, 2640, 1920, 1935, 375, nullptr, 6},
+    {"WEEKS_TB", Kind::Text, 2640, 3360, 1935, 375, nullptr, 5},
+    {"MONTHS_TB", Kind::Text, 2640, 3840, 1935, 375, nullptr, 4},
+    {"YEARS_TB", Kind::Text, 2640, 4320, 1935, 375, nullptr, 3},
+    {"AlwaysOnTop_TICKBOX", Kind::Tick, 7320, 240, 1455, 255, "Always On Top", 2},
+    {"Label13", Kind::Label, 3840, 1080, 855, 255, "RESULT", 26},
+    {"Label3", Kind::Label, 240, 4320, 855, 255, "YEARS", 25},
+    {"Label4", Kind::Label, 240, 3840, 855, 255, "MONTHS", 24},
+    {"Label5", Kind::Label, 240, 3360, 855, 255, "WEEKS", 23},
+    {"Label6", Kind::Label, 240, 2880, 855, 255, "DAYS", 22},
+    {"Label7", Kind::Label, 240, 2400, 855, 255, "HOURS", 21},
+    {"Label8", Kind::Label, 240, 1920, 855, 255, "MINUTES", 20},
+    {"Label9", Kind::Label, 240, 1440, 855, 255, "SECONDS", 19},
+    {"START_LABEL", Kind::Label, 240, 960, 855, 255, "START", 18},
+    {"Line1", Kind::Line, 5160, 720, 5160, 4800},
+}};
+static_assert(showsEachCellOnce(designs, CellNames::MainWindow));
 
 const QString displayName = QStringLiteral("VH_UPTIME_DISPLAY_TEXTBOX");
 
@@ -105,67 +136,10 @@ TickBox *VH_WTK_MAIN::autoStartTickbox() const
 void VH_WTK_MAIN::createControls(QWidget *surface)
 {
     m_cellFields = new CellFields(m_engine.cells(), surface);
-    // In creation order; positions and sizes in twips of the client area.
-    static constexpr std::array<ControlDesign, 44> designs{{
-        {"VH_16_ICON_PIC", Kind::Picture, 0, 0, 300, 300, nullptr, 0},
-        {"VH_UPTIME_DISPLAY_TEXTBOX", Kind::Text, 360, 0, 2415, 315, nullptr, 1},
-        {"AUTOSTART_TICKBOX", Kind::Tick, 9000, 240, 1095, 255, "AutoStart", 43},
-        {"DAYS_ROUNDED_TB", Kind::Text, 5280, 1200, 1935, 375, nullptr, 42},
-        {"HOURS_24_TB", Kind::Text, 7680, 720, 375, 375, nullptr, 41},
-        {"HOURS_FULL", Kind::Text, 7320, 1200, 1215, 375, nullptr, 40},
-        {"HOURS_LEFT_TB", Kind::Text, 8640, 720, 1935, 375, nullptr, 39},
-        {"HOURS_ROUNDED_TB", Kind::Text, 8640, 1200, 1935, 375, nullptr, 38},
-        {"MINS_60_TB", Kind::Text, 5760, 2040, 375, 375, nullptr, 37},
-        {"MINUTES_LEFT_X_60_TB", Kind::Text, 6240, 1800, 2895, 375, nullptr, 36},
-        {"SECS_60_TB", Kind::Text, 5760, 3120, 375, 375, nullptr, 35},
-        {"MINUTES_ROUNDED_X_60_TB", Kind::Text, 6240, 2280, 2895, 375, nullptr, 34},
-        {"SECONDS_LEFT_TB", Kind::Text, 6240, 2880, 2175, 375, nullptr, 33},
-        {"SECONDS_ROUNDED_TB", Kind::Text, 6240, 3360, 2175, 375, nullptr, 32},
-        {"DAYS_MIRROR_TB", Kind::Text, 5280, 720, 1935, 375, nullptr, 31},
-        {"SECONDS_DIFFERENCE_TB", Kind::Text, 8640, 3120, 2295, 375, nullptr, 30},
-        {"MINUTES_DIFFERENCE_LEFT_TB", Kind::Text, 9240, 1800, 2295, 375, nullptr, 29},
-        {"MINUTES_DIFFERENCE_ROUNDED_TB", Kind::Text, 9240, 2280, 2295, 375, nullptr, 28},
-        {"SECONDS_DIFFERENCE_ROUNDED_TB", Kind::Text, 8640, 3600, 2295, 375, nullptr, 27},
-        {"TOTAL_MIL_SEC", Kind::Text, 1200, 1440, 1215, 375, nullptr, 17},
-        {"TOTAL_MIL_MIN", Kind::Text, 1200, 1920, 1215, 375, nullptr, 16},
-        {"TOTAL_MIL_HOUR", Kind::Text, 1200, 2400, 1215, 375, nullptr, 15},
-        {"TOTAL_MIL_DAY", Kind::Text, 1200, 2880, 1215, 375, nullptr, 14},
-        {"TOTAL_MIL_WEEK", Kind::Text, 1200, 3360, 1215, 375, nullptr, 13},
-        {"TOTAL_MIL_MONTH", Kind::Text, 1200, 3840, 1215, 375, nullptr, 12},
-        {"TOTAL_MIL_YEAR", Kind::Text, 1200, 4320, 1215, 375, nullptr, 11},
-        {"START_TB", Kind::Text, 1200, 840, 2535, 405, nullptr, 10},
-        {"SECS_TB", Kind::Text, 2640, 1440, 1935, 375, nullptr, 9},
-        {"DAYS_TB", Kind::Text, 2640, 2880, 1935, 375, nullptr, 8},
-        {"HOURS_TB", Kind::Text, 2640, 2400, 1935, 375, nullptr, 7},
-        {"MINS_TB", Kind::Text, 2640, 1920, 1935, 375, nullptr, 6},
-        {"WEEKS_TB", Kind::Text, 2640, 3360, 1935, 375, nullptr, 5},
-        {"MONTHS_TB", Kind::Text, 2640, 3840, 1935, 375, nullptr, 4},
-        {"YEARS_TB", Kind::Text, 2640, 4320, 1935, 375, nullptr, 3},
-        {"AlwaysOnTop_TICKBOX", Kind::Tick, 7320, 240, 1455, 255, "Always On Top", 2},
-        {"Label13", Kind::Label, 3840, 1080, 855, 255, "RESULT", 26},
-        {"Label3", Kind::Label, 240, 4320, 855, 255, "YEARS", 25},
-        {"Label4", Kind::Label, 240, 3840, 855, 255, "MONTHS", 24},
-        {"Label5", Kind::Label, 240, 3360, 855, 255, "WEEKS", 23},
-        {"Label6", Kind::Label, 240, 2880, 855, 255, "DAYS", 22},
-        {"Label7", Kind::Label, 240, 2400, 855, 255, "HOURS", 21},
-        {"Label8", Kind::Label, 240, 1920, 855, 255, "MINUTES", 20},
-        {"Label9", Kind::Label, 240, 1440, 855, 255, "SECONDS", 19},
-        {"START_LABEL", Kind::Label, 240, 960, 855, 255, "START", 18},
-    }};
 
-    std::map<int, QWidget *> tabOrder;
-    for (const ControlDesign &design : designs) {
-        QWidget *control = createControl(design, surface);
-        control->setObjectName(QLatin1String(design.name));
-        place(control, design.left, design.top, design.width, design.height);
-        tabOrder.emplace(design.tab, control);
-    }
-    chainTabOrder(tabOrder);
-
-    auto *line =
-        new Line(QPoint(pixels(5160), pixels(720)), QPoint(pixels(5160), pixels(4800)), surface);
-    line->setObjectName(QStringLiteral("Line1"));
-
+    addControls(designs, surface, std::bind_front(&VH_WTK_MAIN::dress, this));
+    alwaysOnTopTickbox()->setValue(1);
+    autoStartTickbox()->setValue(1);
     m_display->setDoubleClickKeys(true);
     ControlNames::apply(surface);
     ProgramFont::holdDesignFonts(surface);
@@ -174,38 +148,25 @@ void VH_WTK_MAIN::createControls(QWidget *surface)
     new NeverMinimised(surface);
 }
 
-QWidget *VH_WTK_MAIN::createControl(const ControlDesign &design, QWidget *surface)
+void VH_WTK_MAIN::dress(const ControlDesign &design, QWidget *control)
 {
-    switch (design.kind) {
-    case Kind::Picture: {
-        auto *picture = new PictureBox(surface);
+    if (auto *picture = qobject_cast<PictureBox *>(control)) {
         picture->setIcon(ProgramIcon::icon());
         handle(picture, &PictureBox::doubleClicked, "VH_16_ICON_PIC_DblClick",
                &VH_WTK_MAIN::VH_16_ICON_PIC_DblClick);
-        return picture;
     }
-    case Kind::Text: {
-        auto *field = new TextField(surface);
-        if (QLatin1String(design.name) != displayName) {
-            m_cellFields->add(design.name, field);
-            return field;
-        }
-        field->setText(QStringLiteral("00000X, 00X, 00X, 000X,"));
-        DisplayStyle::apply(field, 9.75);
-        m_display = field;
-        handle(field, &TextField::doubleClicked, "VH_UPTIME_DISPLAY_TEXTBOX_DblClick",
-               &VH_WTK_MAIN::VH_UPTIME_DISPLAY_TEXTBOX_DblClick);
-        return field;
+    auto *field = qobject_cast<TextField *>(control);
+    if (!field)
+        return;
+    if (QLatin1String(design.name) != displayName) {
+        m_cellFields->add(design.name, field);
+        return;
     }
-    case Kind::Tick: {
-        auto *tickbox = new TickBox(QLatin1String(design.caption), surface);
-        tickbox->setValue(1);
-        return tickbox;
-    }
-    case Kind::Label:
-        break;
-    }
-    return new Label(QLatin1String(design.caption), surface);
+    field->setText(QStringLiteral("00000X, 00X, 00X, 000X,"));
+    DisplayStyle::apply(field, 9.75);
+    m_display = field;
+    handle(field, &TextField::doubleClicked, "VH_UPTIME_DISPLAY_TEXTBOX_DblClick",
+           &VH_WTK_MAIN::VH_UPTIME_DISPLAY_TEXTBOX_DblClick);
 }
 
 void VH_WTK_MAIN::createTimers()

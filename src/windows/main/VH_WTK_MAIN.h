@@ -54,9 +54,7 @@ protected:
     void Form_DblClick() override;
 
 private:
-    enum class Kind;
-    struct ControlDesign;
-    QWidget *createControl(const ControlDesign &design, QWidget *surface);
+    void dress(const ControlDesign &design, QWidget *control);
     void createTimers();
     void showAbout();
     void keepOnSomeScreen();

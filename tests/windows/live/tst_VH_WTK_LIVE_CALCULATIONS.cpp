@@ -412,8 +412,8 @@ void TestLiveCalculations::mirrorCopiesEveryCell()
     openLive();
     tick(90061001);
     // A copy of each main window cell, as it stands after the tick.
-    for (const std::string_view cell : CellNames::workingCells) {
-        const QString name = QString::fromLatin1(cell.data(), cell.size());
+    for (const CellNames::Cell &cell : CellNames::cells) {
+        const QString name = QString::fromLatin1(cell.name.data(), cell.name.size());
         QCOMPARE(m_live->control<TextField>(name)->text(), m_main->cell(name)->text());
     }
     QCOMPARE(m_live->control<TextField>("START_TB")->text(), QStringLiteral("90061001"));
