@@ -1,5 +1,6 @@
 #include "engine/CellReading.h"
 #include "engine/DecimalText.h"
+#include "support/LocaleTestMain.h"
 
 #include <QTest>
 
@@ -99,5 +100,5 @@ void TestDecimalText::readsBackWhatItWrote()
     QCOMPARE(CellReading::strict(text).value_or(-12345.0), readBack);
 }
 
-QTEST_APPLESS_MAIN(TestDecimalText)
+VH_LOCALE_TEST_MAIN(TestDecimalText)
 #include "tst_DecimalText.moc"

@@ -2,6 +2,7 @@
 #include "engine/UptimeEngine.h"
 #include "support/EnginePass.h"
 #include "support/FixedTickSource.h"
+#include "support/LocaleTestMain.h"
 
 #include <QTest>
 
@@ -461,5 +462,5 @@ void TestUptimeEngine::listenerSeesEveryWrite()
     QCOMPARE(second.size(), order.size());
 }
 
-QTEST_APPLESS_MAIN(TestUptimeEngine)
+VH_LOCALE_TEST_MAIN(TestUptimeEngine)
 #include "tst_UptimeEngine.moc"

@@ -1,4 +1,5 @@
 #include "settings/Settings.h"
+#include "support/LocaleTestMain.h"
 
 #include <QTest>
 
@@ -49,5 +50,5 @@ void TestPositionText::positionText()
     QCOMPARE(Settings::positionText(twips), text);
 }
 
-QTEST_APPLESS_MAIN(TestPositionText)
+VH_LOCALE_TEST_MAIN(TestPositionText)
 #include "tst_PositionText.moc"

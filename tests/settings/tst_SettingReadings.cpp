@@ -1,4 +1,5 @@
 #include "settings/Settings.h"
+#include "support/LocaleTestMain.h"
 #include "support/RecordingSettingsStore.h"
 
 #include <QFile>
@@ -13,7 +14,8 @@
 #endif
 
 // Readings of stored texts, good and bad. A bad text must leave the caller
-// with the key's default, one warning line and the store as it was.
+// with the key's default, one warning line and the store as it was. The
+// number syntax is tst_NumberScanner's: a setting must be wholly one number.
 class TestSettingReadings : public QObject
 {
     Q_OBJECT
@@ -41,18 +43,10 @@ void TestSettingReadings::positionReading_data()
     QTest::addColumn<float>("twips");
 
     QTest::newRow("whole") << "1500" << 1500.0f;
-    QTest::newRow("negative") << "-1500" << -1500.0f;
-    QTest::newRow("plus sign") << "+20" << 20.0f;
-    QTest::newRow("zero") << "0" << 0.0f;
-    QTest::newRow("leading zeros") << "007" << 7.0f;
     QTest::newRow("fraction") << "1000.5" << 1000.5f;
-    QTest::newRow("point first") << ".5" << 0.5f;
-    QTest::newRow("point last") << "5." << 5.0f;
+    QTest::newRow("point is no grouping") << "1.000" << 1.0f;
     QTest::newRow("blanks around") << "  1200 " << 1200.0f;
     QTest::newRow("tab and line break around") << "\t-300\r\n" << -300.0f;
-    QTest::newRow("exponent") << "1.5E3" << 1500.0f;
-    QTest::newRow("lower-case exponent with sign") << "25e-1" << 2.5f;
-    QTest::newRow("classic exponent form") << "1E-05" << 1e-5f;
     QTest::newRow("eight digits") << "12345678" << 12345678.0f;
     QTest::newRow("largest single") << "3.4028235E38" << std::numeric_limits<float>::max();
     QTest::newRow("largest single in plain digits")
@@ -87,9 +81,7 @@ void TestSettingReadings::flagReading_data()
     QTest::newRow("ticked") << "1" << 1;
     QTest::newRow("greyed") << "2" << 2;
     QTest::newRow("blanks around") << " 1 " << 1;
-    QTest::newRow("plus sign") << "+1" << 1;
     QTest::newRow("negative zero") << "-0" << 0;
-    QTest::newRow("leading zero") << "02" << 2;
     QTest::newRow("half rounds to even zero") << "0.5" << 0;
     QTest::newRow("one and a half rounds to even two") << "1.5" << 2;
     QTest::newRow("two and a half rounds to even two") << "2.5" << 2;
@@ -97,7 +89,6 @@ void TestSettingReadings::flagReading_data()
     QTest::newRow("just above a half rounds up") << "0.5001" << 1;
     QTest::newRow("negative half rounds to zero") << "-0.5" << 0;
     QTest::newRow("exponent") << "0.2E1" << 2;
-    QTest::newRow("trailing point") << "1." << 1;
 }
 
 void TestSettingReadings::flagReading()
@@ -131,18 +122,6 @@ void TestSettingReadings::unusablePosition_data()
     row("decimal comma", SettingKey::LIVE_CALCS_Left, "1000,5", 1000);
     row("grouping comma", SettingKey::LIVE_CALCS_Top, "1,000", 1000);
     row("grouping blank", SettingKey::MAIN_Top, "1 000", 1000);
-    row("two points", SettingKey::MAIN_Left, "1.2.3", 1000);
-    row("lone sign", SettingKey::MAIN_Left, "-", 1000);
-    row("lone point", SettingKey::MAIN_Left, ".", 1000);
-    row("sign and point", SettingKey::MAIN_Left, "-.", 1000);
-    row("two signs", SettingKey::MAIN_Left, "+-5", 1000);
-    row("exponent without digits", SettingKey::MAIN_Left, "1E", 1000);
-    row("exponent alone", SettingKey::MAIN_Left, "E5", 1000);
-    row("blank inside the number", SettingKey::MAIN_Left, "- 5", 1000);
-    row("hexadecimal", SettingKey::MAIN_Left, "0x10", 1000);
-    row("classic hexadecimal", SettingKey::MAIN_Left, "&H10", 1000);
-    row("infinity", SettingKey::MAIN_Left, "inf", 1000);
-    row("not a number", SettingKey::MAIN_Left, "nan", 1000);
     row("full-width digits", SettingKey::MAIN_Left, QStringLiteral("\uFF11\uFF12"), 1000);
     row("beyond single range", SettingKey::MAIN_Width, "3.5E38", 2895);
     row("beyond single range negative", SettingKey::MAIN_Height, "-1E39", 660);
@@ -183,7 +162,6 @@ void TestSettingReadings::unusableFlag_data()
         QTest::newRow(name) << key << text << text << 1;
     };
     row("empty", SettingKey::AlwaysOnTop_TICKBOX, "");
-    row("word", SettingKey::AUTOSTART_TICKBOX, "yes");
     row("classic true", SettingKey::AUTOSTART_TICKBOX, "True");
     row("decimal comma", SettingKey::AlwaysOnTop_TICKBOX, "1,0");
     row("two numbers", SettingKey::AlwaysOnTop_TICKBOX, "1 1");
@@ -304,5 +282,5 @@ void TestSettingReadings::warningDefaultsToStandardError()
 #endif
 }
 
-QTEST_APPLESS_MAIN(TestSettingReadings)
+VH_LOCALE_TEST_MAIN(TestSettingReadings)
 #include "tst_SettingReadings.moc"
