@@ -5,10 +5,8 @@
 #include "ui/controls/TickBox.h"
 #include "windows/live/VH_WTK_LIVE_CALCULATIONS.h"
 
-#include <QApplication>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 class TestAboutWindow : public QObject, public WindowTestBed
 {
@@ -22,14 +20,11 @@ private slots:
     void emptyStoreRunsNoClickBehaviour();
     void storedFlagsRunClickBehaviourDuringLoad_data();
     void storedFlagsRunClickBehaviourDuringLoad();
-    void okSavesPositionTwiceCloseBoxOnce_data();
-    void okSavesPositionTwiceCloseBoxOnce();
     void creatorLabelShowsAddressUntilReload();
     void everyClickKeepsOptionsInStep_data();
     void everyClickKeepsOptionsInStep();
     void storedAutoStartOffStopsRestartedTimers();
     void refusedSaveIsReportedAfterSwitching();
-    void tabOrder();
 
 private:
     void makeWindows();
@@ -66,26 +61,6 @@ void TestAboutWindow::layout()
 {
     makeWindows();
     loadAbout();
-    QWidget *surface = m_about->surface();
-    QCOMPARE(surface->windowTitle(), QStringLiteral("VH-WREN-TICKER - ABOUT"));
-    QVERIFY(!surface->windowFlags().testFlag(Qt::Tool));
-    QVERIFY(!surface->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(!surface->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-    // 8415 x 2415 outer, less the frame: 8325 x 2040 twips of client area.
-    QCOMPARE(surface->size(), QSize(8325 / 15, 2040 / 15));
-
-    int right = 0;
-    int bottom = 0;
-    const auto controls = surface->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-    QCOMPARE(controls.size(), 10);
-    for (const QWidget *control : controls) {
-        QVERIFY2(surface->rect().contains(control->geometry()), qPrintable(control->objectName()));
-        right = std::max(right, control->geometry().right() + 1);
-        bottom = std::max(bottom, control->geometry().bottom() + 1);
-    }
-    QCOMPARE(right, 8175 / 15);
-    QCOMPARE(bottom, 1815 / 15);
-
     const QList<std::pair<const char *, const char *>> titles{
         {"VH_TITLE_1", "VOLT-HARBOR"},
         {"VH_TITLE_2", "VH-WREN-TICKER"},
@@ -200,48 +175,6 @@ void TestAboutWindow::verifyInvariant(const char *box)
     }
 }
 
-void TestAboutWindow::okSavesPositionTwiceCloseBoxOnce_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QStringList>("writes");
-
-    const QStringList twice{"ABOUT_Left=3000", "ABOUT_Top=-1500", "ABOUT_Left=3000",
-                            "ABOUT_Top=-1500"};
-    QTest::newRow("OK") << "OK" << twice;
-    QTest::newRow("Escape works as OK") << "Escape" << twice;
-    QTest::newRow("close box") << "close" << QStringList{"ABOUT_Left=3000", "ABOUT_Top=-1500"};
-}
-
-void TestAboutWindow::okSavesPositionTwiceCloseBoxOnce()
-{
-    QFETCH(QString, how);
-    QFETCH(QStringList, writes);
-    m_store->stored.insert("ABOUT_Left", "3000");
-    m_store->stored.insert("ABOUT_Top", "-1500");
-    makeWindows();
-    bool closed = false;
-    QTimer::singleShot(0, this, [&] {
-        m_store->log.clear();
-        if (how == "OK") {
-            m_about->control<QPushButton>("OK_BUTTON")->click();
-        } else if (how == "Escape") {
-            QApplication::setActiveWindow(m_about->surface());
-            if (QTest::qWaitForWindowActive(m_about->surface()))
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-            if (m_about->isLoaded()) // never leave the test waiting on the window
-                m_about->surface()->close();
-        } else {
-            m_about->surface()->close();
-        }
-        closed = true;
-    });
-    // Returns once the About window has unloaded.
-    m_main->VH_UPTIME_DISPLAY_TEXTBOX_DblClick();
-    QVERIFY(closed);
-    QVERIFY(!m_about->isLoaded());
-    QCOMPARE(m_store->writes(), writes);
-}
-
 void TestAboutWindow::creatorLabelShowsAddressUntilReload()
 {
     makeWindows();
@@ -333,22 +266,6 @@ void TestAboutWindow::refusedSaveIsReportedAfterSwitching()
     QCOMPARE(m_shown.size(), 1);
     QVERIFY(m_shown.first().contains("AUTOSTART_TICKBOX"));
     QVERIFY(m_exits.isEmpty());
-}
-
-void TestAboutWindow::tabOrder()
-{
-    makeWindows();
-    loadAbout();
-    QWidget *surface = m_about->surface();
-    QApplication::setActiveWindow(surface);
-    QVERIFY(QTest::qWaitForWindowActive(surface));
-    const QStringList expected{"OK_BUTTON", "AUTOSTART_TICKBOX", "AlwaysOnTop_TICKBOX",
-                               "LIVE_CALCULATIONS_BUTTON", "OK_BUTTON"};
-    QCOMPARE(QApplication::focusWidget()->objectName(), expected.first());
-    for (qsizetype i = 1; i < expected.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), expected.at(i));
-    }
 }
 
 QTEST_MAIN(TestAboutWindow)

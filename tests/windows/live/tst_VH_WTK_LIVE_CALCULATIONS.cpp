@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 class TestLiveCalculations : public QObject, public WindowTestBed
 {
@@ -20,15 +19,12 @@ private slots:
 
     void layout();
     void explanationTexts();
-    void tabOrder();
     void loadTakesCaptionFromAutoStart_data();
     void loadTakesCaptionFromAutoStart();
     void reopenedCaptionDisagreesWithTimers_data();
     void reopenedCaptionDisagreesWithTimers();
     void startAndStopSequences_data();
     void startAndStopSequences();
-    void okSavesPositionTwiceCloseBoxOnce_data();
-    void okSavesPositionTwiceCloseBoxOnce();
     void mirrorCopiesEveryCell();
     void mirrorKeepsTextsAfterStop();
     void mirrorReplacesTypedTextWhileRunning();
@@ -84,26 +80,7 @@ void TestLiveCalculations::layout()
 {
     makeWindows();
     openLive();
-    QWidget *surface = m_live->surface();
-    QCOMPARE(surface->windowTitle(), QStringLiteral("VH-WREN-TICKER - LIVE CALCULATIONS"));
-    QVERIFY(!surface->windowFlags().testFlag(Qt::Tool));
-    QCOMPARE(surface->size(), QSize(14760 / 15, 5820 / 15));
-    QCOMPARE(m_live->left(), 1000.0);
-    QCOMPARE(m_live->top(), 1000.0);
-
-    int right = 0;
-    int bottom = 0;
-    const auto controls = surface->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-    QCOMPARE(controls.size(), 73); // and the mirror timer
     QVERIFY(m_live->timer("TEXTBOX_UPDATE_TIMER"));
-    for (const QWidget *control : controls) {
-        QVERIFY2(surface->rect().contains(control->geometry()), qPrintable(control->objectName()));
-        right = std::max(right, control->geometry().right() + 1);
-        bottom = std::max(bottom, control->geometry().bottom() + 1);
-    }
-    QCOMPARE(right, 14655 / 15);
-    QCOMPARE(bottom, 5655 / 15);
-
     const QList<std::pair<const char *, QColor>> colours{
         {"DAYS_ROUNDED_TB", QColor(255, 255, 192)},
         {"HOURS_ROUNDED_TB", QColor(255, 255, 192)},
@@ -156,58 +133,6 @@ void TestLiveCalculations::explanationTexts()
     QVERIFY(steps->isReadOnly());
     QVERIFY(!formula->isReadOnly());
     QCOMPARE(steps->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-}
-
-void TestLiveCalculations::tabOrder()
-{
-    makeWindows();
-    openLive();
-    QApplication::setActiveWindow(m_live->surface());
-    QVERIFY(QTest::qWaitForWindowActive(m_live->surface()));
-    const QStringList expected{
-        "OK_BUTTON",
-        "TOTAL_MIL_SEC",
-        "TOTAL_MIL_MIN",
-        "TOTAL_MIL_HOUR",
-        "TOTAL_MIL_DAY",
-        "TOTAL_MIL_WEEK",
-        "TOTAL_MIL_MONTH",
-        "TOTAL_MIL_YEAR",
-        "START_TB",
-        "SECS_TB",
-        "DAYS_TB",
-        "HOURS_TB",
-        "MINS_TB",
-        "WEEKS_TB",
-        "MONTHS_TB",
-        "YEARS_TB",
-        "MATHS_1_TEXTBOX",
-        "DAYS_ROUNDED_TB",
-        "DAYS_MIRROR_TB",
-        "HOURS_24_TB",
-        "HOURS_FULL",
-        "MINS_60_TB",
-        "MINUTES_LEFT_X_60_TB",
-        "MINUTES_ROUNDED_X_60_TB",
-        "HOURS_LEFT_TB",
-        "HOURS_ROUNDED_TB",
-        "MINUTES_DIFFERENCE_LEFT_TB",
-        "MINUTES_DIFFERENCE_ROUNDED_TB",
-        "SECS_60_TB",
-        "SECONDS_LEFT_TB",
-        "SECONDS_ROUNDED_TB",
-        "SECONDS_DIFFERENCE_TB",
-        "SECONDS_DIFFERENCE_ROUNDED_TB",
-        "VH_UPTIME_DISPLAY_TEXTBOX",
-        "MATHS_2_TEXTBOX",
-        "TIMER_BUTTON",
-        "OK_BUTTON",
-    };
-    QCOMPARE(QApplication::focusWidget()->objectName(), expected.first());
-    for (qsizetype i = 1; i < expected.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), expected.at(i));
-    }
 }
 
 void TestLiveCalculations::loadTakesCaptionFromAutoStart_data()
@@ -361,49 +286,6 @@ void TestLiveCalculations::startAndStopSequences()
     QCOMPARE(m_main->cell("DAYS_ROUNDED_TB")->text(),
              autoStart == "1" ? QStringLiteral("1") : QStringLiteral("DAYS_ROUNDED_TB"));
     QVERIFY(m_main->timer("AlwaysOnTopTimer")->isEnabled());
-}
-
-void TestLiveCalculations::okSavesPositionTwiceCloseBoxOnce_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QStringList>("writes");
-
-    const QStringList twice{"LIVE_CALCS_Left=4500", "LIVE_CALCS_Top=-300", "LIVE_CALCS_Left=4500",
-                            "LIVE_CALCS_Top=-300"};
-    QTest::newRow("OK") << "OK" << twice;
-    QTest::newRow("Escape works as OK") << "Escape" << twice;
-    QTest::newRow("close box") << "close"
-                               << QStringList{"LIVE_CALCS_Left=4500", "LIVE_CALCS_Top=-300"};
-}
-
-void TestLiveCalculations::okSavesPositionTwiceCloseBoxOnce()
-{
-    QFETCH(QString, how);
-    QFETCH(QStringList, writes);
-    makeWindows();
-    m_store->stored.insert("LIVE_CALCS_Left", "4500");
-    m_store->stored.insert("LIVE_CALCS_Top", "-300");
-    bool closed = false;
-    QTimer::singleShot(0, this, [&] {
-        QCOMPARE(QApplication::activeModalWidget(), m_live->surface());
-        QCOMPARE(m_live->surface()->parentWidget(), m_about->surface());
-        m_store->log.clear();
-        if (how == "OK")
-            m_live->control<QPushButton>("OK_BUTTON")->click();
-        else if (how == "Escape") {
-            QApplication::setActiveWindow(m_live->surface());
-            if (QTest::qWaitForWindowActive(m_live->surface()))
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-            if (m_live->isLoaded()) // never leave the test waiting on the window
-                m_live->surface()->close();
-        } else
-            m_live->surface()->close();
-        closed = true;
-    });
-    m_about->LIVE_CALCULATIONS_BUTTON_Click(); // returns once the window has closed
-    QVERIFY(closed);
-    QVERIFY(!m_live->isLoaded());
-    QCOMPARE(m_store->writes(), writes);
 }
 
 void TestLiveCalculations::mirrorCopiesEveryCell()
