@@ -1,5 +1,4 @@
 #include "support/WindowTestBed.h"
-#include "ui/FormTimer.h"
 #include "ui/controls/TickBox.h"
 
 #include <QTest>
@@ -79,10 +78,10 @@ QList<int> TestAlwaysOnTopKeeper::runUntil(qint64 end)
 
 void TestAlwaysOnTopKeeper::toggleOption()
 {
-    // What the About window's tickbox does to the main window.
-    FormTimer *keeper = m_main->timer("AlwaysOnTopTimer");
-    keeper->setEnabled(!keeper->isEnabled());
-    m_main->alwaysOnTopTickbox()->setValue(keeper->isEnabled() ? 1 : 0);
+    // As a user does it: a click on the About window's tickbox.
+    if (!m_about->isLoaded())
+        m_about->load(m_main.get());
+    m_about->alwaysOnTopTickbox()->click();
 }
 
 namespace {
