@@ -14,7 +14,9 @@ class WindowLoss;
 // windows: a signal or console event, the session manager, or the main
 // window's native window destroyed by another program. The open windows
 // unload from the topmost down, so each saves what it saves when closed, and
-// the program ends as the main window unloads.
+// the program ends as the main window unloads. A message box open meanwhile,
+// or opened by the unloads, gives way: its text is on standard error already,
+// and the user it waits for may be gone with the session.
 class ProgramEnding
 {
 public:
@@ -30,6 +32,7 @@ public:
 private:
     Windows m_windows;
     QObject m_receiver;
+    std::unique_ptr<QObject> m_messageCloser;
     std::unique_ptr<StopRequests> m_requests;
     std::unique_ptr<WindowLoss> m_mainLoss;
     bool m_ending = false;
