@@ -9,18 +9,34 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace CommandLine {
 namespace {
 
 constexpr int usageError = 2;
 
-void print(std::FILE *stream, const QString &text)
+// False when the text could not be written whole (a full disk, a closed pipe).
+bool print(std::FILE *stream, const QString &text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stream);
+    bool written = std::fputs(text.toLocal8Bit().constData(), stream) >= 0;
     if (!text.endsWith(u'\n'))
-        std::fputc('\n', stream);
+        written = std::fputc('\n', stream) != EOF && written;
+    return std::fflush(stream) == 0 && written && !std::ferror(stream);
+}
+
+// What a user asked to be shown must not end as a success when it was lost.
+int printOutput(const QString &text)
+{
+    if (print(stdout, text))
+        return 0;
+    const int error = errno;
+    print(stderr,
+          QStringLiteral("%1: could not write to standard output: %2")
+              .arg(ProgramIdentity::executable, QString::fromLocal8Bit(std::strerror(error))));
+    return 1;
 }
 
 int usage(const QString &program, const QString &problem)
@@ -66,14 +82,11 @@ std::optional<int> handle(const QStringList &arguments)
         arguments.isEmpty() ? ProgramIdentity::executable : QFileInfo(arguments.first()).fileName();
     if (!parser.parse(arguments))
         return usage(program, parser.errorText());
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        print(stdout, parser.helpText());
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        print(stdout, QStringLiteral("%1 %2").arg(ProgramIdentity::name, ProgramIdentity::version));
-        return 0;
-    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
+        return printOutput(parser.helpText());
+    if (parser.isSet(version))
+        return printOutput(
+            QStringLiteral("%1 %2").arg(ProgramIdentity::name, ProgramIdentity::version));
     if (!parser.positionalArguments().isEmpty()) {
         return usage(
             program,

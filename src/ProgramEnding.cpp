@@ -5,8 +5,44 @@
 #include "platform/WindowLoss.h"
 #include "ui/Form.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QMessageBox>
 #include <QSessionManager>
+
+namespace {
+
+void closeLater(QMessageBox *box)
+{
+    // Queued, so that the box's own event loop is running to be left.
+    QMetaObject::invokeMethod(
+        box, [box] { box->done(QDialog::Rejected); }, Qt::QueuedConnection);
+}
+
+// Closes every message box as it shows.
+class MessageCloser final : public QObject
+{
+public:
+    MessageCloser()
+    {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *box = qobject_cast<QMessageBox *>(window); box && box->isVisible())
+                closeLater(box);
+        }
+        qApp->installEventFilter(this);
+    }
+
+private:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            if (auto *box = qobject_cast<QMessageBox *>(watched))
+                closeLater(box);
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 ProgramEnding::ProgramEnding(Windows windows, Form &main)
     : m_windows(std::move(windows))
@@ -34,6 +70,7 @@ void ProgramEnding::end()
     if (m_ending)
         return;
     m_ending = true;
+    m_messageCloser = std::make_unique<MessageCloser>();
     // A window's native window holds those of the windows above it, so
     // those go first.
     for (Form *window : m_windows()) {

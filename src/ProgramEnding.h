@@ -16,7 +16,9 @@ class WindowLoss;
 // window's native window destroyed by another program, or the main window
 // closed from its frame while a window it owns is open. The open windows
 // unload from the topmost down, so each saves what it saves when closed, and
-// the program ends as the main window unloads.
+// the program ends as the main window unloads. A message box open meanwhile,
+// or opened by the unloads, gives way: its text is on standard error already,
+// and the user it waits for may be gone with the session.
 class ProgramEnding
 {
 public:
@@ -32,6 +34,7 @@ public:
 private:
     Windows m_windows;
     QObject m_receiver;
+    std::unique_ptr<QObject> m_messageCloser;
     std::unique_ptr<StopRequests> m_requests;
     std::unique_ptr<WindowLoss> m_mainLoss;
     std::unique_ptr<BlockedClose> m_mainClose;

@@ -4,6 +4,7 @@
 #include "settings/ErrorLine.h"
 #include "settings/QSettingsStore.h"
 
+#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QGuiApplication>
@@ -13,6 +14,14 @@
 #include <QThread>
 
 #include <algorithm>
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -22,6 +31,9 @@ const QByteArray answer = QByteArrayLiteral("ok\n");
 // Long enough for a first start that has just taken the lock to open its
 // socket, short enough not to keep a user waiting on one that hangs.
 constexpr int answerWithinMs = 5000;
+// A start that has just made its lock file fills it at once; one that stays
+// empty or unreadable longer was left so by a crash, or was never a lock.
+constexpr int unreadableForMs = 1000;
 
 // Plain loops rather than regular expressions: the running strip would keep
 // the expression engine's pages resident for two uses at start-up.
@@ -36,37 +48,109 @@ QString safeForFileName(QString text)
     return text;
 }
 
+// "[protocol/][host]:display[.screen]" names the X server and the screen. The
+// local socket goes by the host "unix", by the protocol "unix/" and by no
+// host at all; screen 0 goes by no screen at all.
+QString x11Display(const QString &display)
+{
+    const qsizetype colon = display.lastIndexOf(u':');
+    if (colon < 0)
+        return display;
+    QString host = display.left(colon);
+    if (host == u"unix" || host.startsWith(QStringLiteral("unix/")))
+        host.clear();
+    QString server = display.mid(colon + 1);
+    const qsizetype dot = server.indexOf(u'.');
+    QString screen = dot < 0 ? QStringLiteral("0") : server.mid(dot + 1);
+    if (dot >= 0)
+        server.truncate(dot);
+    const auto number = [](const QString &text) {
+        return !text.isEmpty() &&
+               std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+    };
+    if (!number(server) || !number(screen))
+        return display;
+    return host + u':' + QString::number(server.toULongLong()) + u'.' +
+           QString::number(screen.toULongLong());
+}
+
 QString displayName()
 {
     const QString platform = QGuiApplication::platformName();
     QString display;
-    if (platform == u"xcb") {
-        // ":0" and ":0.0" are the same display to the user.
-        display = QString::fromLocal8Bit(qgetenv("DISPLAY"));
-        const qsizetype dot = display.lastIndexOf(u'.');
-        const QStringView screen = QStringView(display).mid(dot + 1);
-        if (dot > display.lastIndexOf(u':') && !screen.isEmpty() &&
-            std::all_of(screen.begin(), screen.end(), [](QChar c) { return c.isDigit(); }))
-            display.truncate(dot);
-    } else if (platform == u"wayland") {
+    if (platform == u"xcb")
+        display = x11Display(QString::fromLocal8Bit(qgetenv("DISPLAY")));
+    else if (platform == u"wayland")
         display = QString::fromLocal8Bit(qgetenv("WAYLAND_DISPLAY"));
-    }
     return display.isEmpty() ? platform : platform + u'-' + display;
+}
+
+// A local socket's path has room for 106 bytes beside the nulls Qt keeps for
+// the abstract namespace; a renamed copy's long name
+// must not push it past them, so such a key is cut short and a hash of the
+// whole of it keeps it apart from others.
+QString fittedKey(const QString &folder, const QString &key)
+{
+    constexpr qsizetype pathRoom = 106;
+    const qsizetype room =
+        pathRoom - QFile::encodeName(folder).size() - qsizetype(sizeof("/.socket") - 1);
+    if (QFile::encodeName(key).size() <= room)
+        return key;
+    const QString hash = QString::fromLatin1(
+        QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha256).toHex().left(16));
+    return key.left(std::max<qsizetype>(0, room - hash.size() - 1)) + u'-' + hash;
+}
+
+// Another user who could reach the lock could keep the strip from starting,
+// or switch the check off: the folder must be the user's own and closed to
+// everyone else. Says what is wrong in `problem`.
+bool makePrivateFolder(const QString &folder, QString &problem)
+{
+#ifdef Q_OS_UNIX
+    QDir().mkpath(QFileInfo(folder).absolutePath());
+    const QByteArray path = QFile::encodeName(folder);
+    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
+        problem = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    struct stat status = {};
+    if (::lstat(path.constData(), &status) != 0) {
+        problem = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    if (!S_ISDIR(status.st_mode)) {
+        problem = QStringLiteral("it is not a folder");
+        return false;
+    }
+    if (status.st_uid != ::geteuid()) {
+        problem = QStringLiteral("it belongs to another user");
+        return false;
+    }
+    if ((status.st_mode & 077) != 0 && ::chmod(path.constData(), 0700) != 0) {
+        problem = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    return true;
+#else
+    problem = QStringLiteral("it cannot be made");
+    return QDir().mkpath(folder);
+#endif
 }
 
 } // namespace
 
 SingleInstance::SingleInstance(const QString &folder, const QString &key, QObject *parent)
     : QObject(parent)
+    , m_folder(folder)
 #ifdef Q_OS_WIN
     // Local sockets are named pipes there, which live in a namespace of
     // their own rather than in a folder.
     , m_socketName(ProgramIdentity::id + u'-' + safeForFileName(qEnvironmentVariable("USERNAME")) +
-                   u'-' + key)
+                   u'-' + fittedKey({}, key))
 #else
-    , m_socketName(folder + u'/' + key + QStringLiteral(".socket"))
+    , m_socketName(folder + u'/' + fittedKey(folder, key) + QStringLiteral(".socket"))
 #endif
-    , m_lock(folder + u'/' + key + QStringLiteral(".lock"))
+    , m_lock(folder + u'/' + fittedKey(folder, key) + QStringLiteral(".lock"))
 {
     // The lock is held for the whole run; by default QLockFile would call it
     // stale after 30 seconds and let a second instance take it over.
@@ -82,20 +166,32 @@ QString SingleInstance::keyForThisProcess()
 
 QString SingleInstance::defaultFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + u'/' +
-           ProgramIdentity::id;
+    // Qt answers with nothing when the runtime folder is unset and the one it
+    // would make instead is not safe (another user made it first).
+    QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (base.isEmpty()) {
+        // Without a home folder Qt would name one in the root.
+        if (qEnvironmentVariableIsEmpty("XDG_CACHE_HOME") && QDir::homePath() == QDir::rootPath())
+            return {};
+        base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    }
+    if (!QDir::isAbsolutePath(base) || QDir(base) == QDir::root())
+        return {};
+    return base + u'/' + ProgramIdentity::id;
 }
 
 SingleInstance::Claim SingleInstance::claim()
 {
-    const QString folder = QFileInfo(m_lock.fileName()).absolutePath();
-    if (!QDir().mkpath(folder)) {
+    QString problem = QStringLiteral("no runtime or cache folder of this user's is to be had");
+    if (m_folder.isEmpty() || !makePrivateFolder(m_folder, problem)) {
         ErrorLine::print(
-            QStringLiteral("Could not make %1; starting without checking for a running copy.")
-                .arg(folder));
+            QStringLiteral("Could not use %1 (%2); starting without checking for a "
+                           "running copy.")
+                .arg(m_folder.isEmpty() ? QStringLiteral("a private folder") : m_folder, problem));
         return Claim::First;
     }
     const QDeadlineTimer deadline(answerWithinMs);
+    std::optional<QDeadlineTimer> unreadable;
     for (;;) {
         if (m_lock.tryLock(0)) {
             listen();
@@ -112,10 +208,40 @@ SingleInstance::Claim SingleInstance::claim()
         }
         if (askHolder())
             return Claim::Handed;
+        qint64 pid = 0;
+        QString host;
+        QString application;
+        if (m_lock.getLockInfo(&pid, &host, &application)) {
+            unreadable.reset();
+        } else if (!unreadable) {
+            unreadable = QDeadlineTimer(unreadableForMs);
+        } else if (unreadable->hasExpired()) {
+            if (!removeUnreadableLock())
+                return Claim::First;
+            unreadable.reset();
+            continue;
+        }
         if (deadline.hasExpired())
             return Claim::NoAnswer;
         QThread::msleep(50);
     }
+}
+
+bool SingleInstance::removeUnreadableLock()
+{
+    const QString path = m_lock.fileName();
+    const QFileInfo lock(path);
+    // A link is removed, never what it points to.
+    const bool removed =
+        lock.isDir() && !lock.isSymLink() ? QDir(path).removeRecursively() : QFile::remove(path);
+    ErrorLine::print(
+        removed ? QStringLiteral("vh-wren-ticker: took over the lock %1, which named no running "
+                                 "copy (empty or damaged, as a crash can leave it).")
+                      .arg(path)
+                : QStringLiteral("Could not remove the lock %1, which names no running copy; "
+                                 "starting without checking for a running copy.")
+                      .arg(path));
+    return removed;
 }
 
 void SingleInstance::listen()

@@ -12,7 +12,7 @@ class QLocalServer;
 // holds a lock file and listens on a local socket beside it; a later start
 // finds the lock held, asks the holder through the socket to come to the
 // front, and ends. A lock left by a run that crashed names a process that is
-// gone, and is taken over.
+// gone, or none at all, and is taken over.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -25,7 +25,9 @@ public:
     // The key for this process: its executable's name and the display it
     // shows its windows on. Needs the application object.
     [[nodiscard]] static QString keyForThisProcess();
-    // The user's runtime folder, private to the user and cleared at logout.
+    // In the user's runtime folder, private to the user and cleared at
+    // logout, or else in the user's cache folder; empty when neither is to be
+    // had.
     [[nodiscard]] static QString defaultFolder();
 
     enum class Claim
@@ -43,7 +45,10 @@ signals:
 private:
     void listen();
     [[nodiscard]] bool askHolder() const;
+    // False when the lock stays; then the start goes on without the check.
+    bool removeUnreadableLock();
 
+    QString m_folder;
     QString m_socketName;
     QLockFile m_lock;
     std::unique_ptr<QLocalServer> m_server;

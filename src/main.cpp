@@ -5,6 +5,7 @@
 #include "SingleInstance.h"
 #include "platform/DisplayReach.h"
 #include "platform/Workspaces.h"
+#include "platform/XdgFolders.h"
 #include "settings/ErrorLine.h"
 #include "ui/CachedPanelStyle.h"
 #include "windows/common/ProgramFont.h"
@@ -16,6 +17,10 @@
 
 #include <cstdlib>
 #include <optional>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
 
 namespace {
 
@@ -36,6 +41,12 @@ bool hasGraphicalSession()
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_UNIX
+    // A file size limit then fails the write, which says so, rather than
+    // killing the program without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    XdgFolders::ignoreRelative();
     {
         // --help and --version must work without a display, so the options
         // are read before the application connects to one.

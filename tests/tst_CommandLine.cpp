@@ -25,7 +25,9 @@ private:
         QString out;
         QString err;
     };
-    Run run(const QString &program, const QStringList &arguments);
+    // `setting` adds variables, "NAME=value", and may send standard output
+    // to a file, ">FILE", as a shell does.
+    Run run(const QString &program, const QStringList &arguments, const QStringList &setting = {});
     static bool validates(const QString &desktopEntry, QString &report);
 
     QTemporaryDir m_home;
@@ -36,13 +38,20 @@ void tst_CommandLine::init()
     QVERIFY(m_home.isValid());
 }
 
-tst_CommandLine::Run tst_CommandLine::run(const QString &program, const QStringList &arguments)
+tst_CommandLine::Run tst_CommandLine::run(const QString &program, const QStringList &arguments,
+                                          const QStringList &setting)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QLatin1String(name));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.path() + u"/config"_s);
     QProcess process;
+    for (const QString &item : setting) {
+        if (item.startsWith(u'>'))
+            process.setStandardOutputFile(item.mid(1));
+        else
+            environment.insert(item.section(u'=', 0, 0), item.section(u'=', 1));
+    }
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
     if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit)
@@ -67,21 +76,33 @@ void tst_CommandLine::endsWithStatus_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out"); // a line standard output must hold
     QTest::addColumn<QString>("err"); // a line standard error must hold
+    QTest::addColumn<QStringList>("setting");
 
     QTest::newRow("help") << QStringList{u"--help"_s} << 0 << u"  --start-at-login <on|off>"_s
-                          << QString();
-    QTest::newRow("short help") << QStringList{u"-h"_s} << 0 << u"  -h, --help"_s << QString();
+                          << QString() << QStringList();
+    QTest::newRow("short help") << QStringList{u"-h"_s} << 0 << u"  -h, --help"_s << QString()
+                                << QStringList();
     QTest::newRow("version") << QStringList{u"--version"_s} << 0
-                             << u"VH-WREN-TICKER " VH_EXPECTED_VERSION ""_s << QString();
-    QTest::newRow("unknown option")
-        << QStringList{u"--bogus"_s} << 2 << QString() << u"Unknown option 'bogus'."_s;
+                             << u"VH-WREN-TICKER " VH_EXPECTED_VERSION ""_s << QString()
+                             << QStringList();
+    QTest::newRow("unknown option") << QStringList{u"--bogus"_s} << 2 << QString()
+                                    << u"Unknown option 'bogus'."_s << QStringList();
     QTest::newRow("argument") << QStringList{u"now"_s} << 2 << QString()
-                              << u"vh-wren-ticker: unexpected argument 'now'"_s;
+                              << u"vh-wren-ticker: unexpected argument 'now'"_s << QStringList();
     QTest::newRow("login value")
         << QStringList{u"--start-at-login"_s, u"yes"_s} << 2 << QString()
-        << u"vh-wren-ticker: --start-at-login takes 'on' or 'off', not 'yes'"_s;
-    QTest::newRow("login without value")
-        << QStringList{u"--start-at-login"_s} << 2 << QString() << u"Missing value after"_s;
+        << u"vh-wren-ticker: --start-at-login takes 'on' or 'off', not 'yes'"_s << QStringList();
+    QTest::newRow("login without value") << QStringList{u"--start-at-login"_s} << 2 << QString()
+                                         << u"Missing value after"_s << QStringList();
+    for (const QString &option : {u"--help"_s, u"--version"_s})
+        QTest::addRow("%s into a full disk", qPrintable(option))
+            << QStringList{option} << 1 << QString() << u"could not write to standard output"_s
+            << QStringList{u">/dev/full"_s};
+    // The XDG Base Directory rules ignore a relative path.
+    QTest::newRow("relative config folder")
+        << QStringList{u"--start-at-login"_s, u"on"_s} << 0
+        << u"wrote %1/.config/autostart/"_s.arg(m_home.path()) << u"XDG_CONFIG_HOME=\"config\""_s
+        << QStringList{u"XDG_CONFIG_HOME=config"_s, u"HOME="_s + m_home.path()};
 }
 
 void tst_CommandLine::endsWithStatus()
@@ -90,7 +111,8 @@ void tst_CommandLine::endsWithStatus()
     QFETCH(int, status);
     QFETCH(QString, out);
     QFETCH(QString, err);
-    const Run result = run(qEnvironmentVariable("VH_PROGRAM"), arguments);
+    QFETCH(QStringList, setting);
+    const Run result = run(qEnvironmentVariable("VH_PROGRAM"), arguments, setting);
     QCOMPARE(result.status, status);
     const auto holdsLine = [](const QString &text, const QString &line) {
         return line.isEmpty() || text.contains(line);

@@ -91,3 +91,36 @@ kill -0 "$third" || fail "the start after the killed one ended"
 hand_over "$program"
 strip_count_is 2 || fail "a third strip appeared"
 echo "one strip per executable name; the stale lock was taken over"
+
+# The same display however DISPLAY spells it.
+DISPLAY="unix$DISPLAY" hand_over "$program"
+
+# A lock that names no process, as a crash between making and filling it
+# leaves one, is taken over with one line.
+lock="$(ls "$XDG_RUNTIME_DIR"/example.voltharbor.VhWrenTicker/vh-wren-ticker_*.lock)"
+kill "$third"
+for make in ': >' 'echo garbage >' 'mkdir'; do
+    eventually strip_count_is 1 || fail "the strip did not end"
+    rm -rf "$lock" && eval "$make \"\$lock\""
+    "$program" 2>"$work/stderr" &
+    pids+=("$!")
+    eventually strip_count_is 2 || fail "the lock made by '$make' stopped the start"
+    [ "$(grep -c 'took over the lock' "$work/stderr")" = 1 ] || fail "$make: $(cat "$work/stderr")"
+    kill "$!"
+done
+
+# A name that would push the socket's path past 108 bytes, and a runtime
+# folder refused to Qt (unset, and its stand-in not a folder): the guard works
+# in a private folder in the user's cache folder.
+long="$work/vh-wren-ticker-with-a-name-long-enough-to-pass-the-socket-limit"
+cp "$program" "$long"
+unset XDG_RUNTIME_DIR
+export TMPDIR="$work/tmp" XDG_CACHE_HOME="$work/cache"
+mkdir "$TMPDIR" && touch "$TMPDIR/runtime-$(id -un)"
+eventually strip_count_is 1 || fail "the strip did not end"
+"$long" &
+pids+=("$!")
+eventually strip_count_is 2 || fail "the long-named copy did not start"
+hand_over "$long"
+[ "$(stat -c %a "$XDG_CACHE_HOME"/*)" = 700 ] || fail "no private guard folder in the cache"
+echo "DISPLAY=unix:N, unreadable locks, a long name and a refused runtime folder"

@@ -13,6 +13,10 @@
 #include <memory>
 #include <utility>
 
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
+
 namespace {
 
 std::unique_ptr<QSettings> openSection(const QString &section)
@@ -72,10 +76,23 @@ QString whyUnwritable(const QString &filePath)
     }
     if (!nearest.isWritable())
         return QStringLiteral("the folder \"%1\" is read-only").arg(nativePath(folder));
+    if (file.isDir())
+        return QStringLiteral("\"%1\" is a directory").arg(nativePath(filePath));
+    if (file.isSymLink() && !file.exists()) {
+        return QStringLiteral("\"%1\" is a broken link to \"%2\"")
+            .arg(nativePath(filePath), nativePath(file.symLinkTarget()));
+    }
     if (file.exists() && !file.isReadable())
         return QStringLiteral("the file cannot be read, so it cannot be brought up to date");
     if (file.exists() && !file.isWritable())
         return QStringLiteral("the file is read-only");
+    // Under a file size limit the write fails as on a full disk; SIGXFSZ is
+    // ignored so that it comes to this.
+    rlimit limit{};
+    if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
+        return QStringLiteral("file too large for the limit of %1 bytes a file may have here")
+            .arg(static_cast<qulonglong>(limit.rlim_cur));
+    }
     return QStringLiteral("the disk may be full, or another program may hold the file");
 #endif
 }

@@ -1,6 +1,7 @@
 #include "ui/Form.h"
 
 #include "platform/TaskbarHint.h"
+#include "platform/WindowLoss.h"
 #include "platform/Workspaces.h"
 #include "settings/Settings.h"
 #include "ui/Accessibility.h"
@@ -20,6 +21,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <limits>
 #include <map>
 
@@ -63,6 +65,9 @@ void Form::load(Form *owner)
     if (m_surface)
         return;
     QWidget *ownerWindow = owner ? owner->surface() : nullptr;
+    if (ownerWindow &&
+        std::find(owner->m_owned.begin(), owner->m_owned.end(), this) == owner->m_owned.end())
+        owner->m_owned.emplace_back(this);
     m_surface = new FormSurface(ownerWindow, flagsFor(m_design.frame, ownerWindow != nullptr));
     connect(m_surface, &FormSurface::closeRequested, this, &Form::unload);
     handle(m_surface, &FormSurface::doubleClicked, "Form_DblClick", &Form::Form_DblClick);
@@ -102,6 +107,26 @@ void Form::show()
     keepOutOfTaskbar();
     m_surface->show();
     keepOutOfTaskbar();
+    watchForLoss();
+}
+
+void Form::watchForLoss()
+{
+    // The main window's loss ends the whole program (ProgramEnding); an owned
+    // window's, done by xkill or a window manager that crashes, counts as
+    // its close box, so that its owner takes input again.
+    if (m_loss || !m_surface->parentWidget())
+        return;
+    m_loss = WindowLoss::watch(*m_surface);
+    // Queued: the unload may show a message, which must not run inside the
+    // native event filter that noticed the loss.
+    connect(
+        m_loss.get(), &WindowLoss::lost, this,
+        [this, watcher = m_loss.get()] {
+            if (m_loss.get() == watcher)
+                unload();
+        },
+        Qt::QueuedConnection);
 }
 
 void Form::showModal(Form &owner)
@@ -121,12 +146,18 @@ void Form::unload()
     if (!m_surface || m_unloading)
         return;
     m_unloading = true;
+    // The owned windows' surfaces are children of this one and go with it.
+    for (const QPointer<Form> &owned : m_owned) {
+        if (owned)
+            owned->unload();
+    }
     m_context.failures.run("Form_Unload", [this] { Form_Unload(); });
 
     // Timers stop at once: the surface itself may only go once the event that
     // closed it has been handled.
     for (FormTimer *timer : m_surface->findChildren<FormTimer *>())
         delete timer;
+    m_loss.reset();
     FormSurface *surface = m_surface;
     m_surface = nullptr;
     QWidget *owner = surface->parentWidget();

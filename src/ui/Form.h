@@ -15,12 +15,14 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <span>
 #include <utility>
 #include <vector>
 
 class FormSurface;
 class QEventLoop;
+class WindowLoss;
 
 // One window of the program. The object lives for the whole run; loading
 // creates its native window and controls with their design properties and
@@ -54,7 +56,8 @@ public:
     [[nodiscard]] bool isLoaded() const { return m_surface != nullptr; }
     [[nodiscard]] QWidget *surface() const;
 
-    // Loads when needed; the window is not shown yet.
+    // Loads when needed; the window is not shown yet. An owned window unloads
+    // before its owner does.
     void load(Form *owner = nullptr);
     void show();
     // Shows the window above its owner; other windows take no input, every
@@ -142,10 +145,13 @@ private:
     void guarded(const char *name, const std::function<void()> &handler);
     void useDesignSize();
     void applyClientSize();
+    void watchForLoss();
 
     Design m_design;
     FormContext m_context;
     FormSurface *m_surface = nullptr;
+    std::unique_ptr<WindowLoss> m_loss;
+    std::vector<QPointer<Form>> m_owned;
     QPointer<QEventLoop> m_modalLoop;
     // Twips survive the trip through whole pixels while the window stays
     // where it was put: 1000 twips would otherwise come back as 1005.

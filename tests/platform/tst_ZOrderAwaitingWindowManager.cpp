@@ -40,13 +40,17 @@ void TestZOrderAwaitingWindowManager::takesUpTheWindowManager()
     RecordingZOrder *managerSeen = manager.get();
     manager->front = front;
     int looks = 0;
+    // The fallback is freed at the switch, so its calls are counted then.
+    qsizetype fallbackCallsSeen = -1;
     QStringList told;
     ZOrderAwaitingWindowManager zOrder(
         std::move(fallback),
         [&]() -> std::unique_ptr<ZOrder> {
             ++looks;
-            if (looks == appearsAtLook)
+            if (looks == appearsAtLook) {
+                fallbackCallsSeen = fallbackSeen->calls.size();
                 return std::move(manager);
+            }
             return nullptr;
         },
         [&](const QString &line) { told << line; });
@@ -57,7 +61,9 @@ void TestZOrderAwaitingWindowManager::takesUpTheWindowManager()
         zOrder.promote(strip);
     }
 
-    QCOMPARE(fallbackSeen->calls.size(), fallbackCalls);
+    if (appearsAtLook == 0)
+        fallbackCallsSeen = fallbackSeen->calls.size();
+    QCOMPARE(fallbackCallsSeen, fallbackCalls);
     QCOMPARE(managerSeen->calls.count("promote 17"), managerPromotes);
     QCOMPARE(managerSeen->calls.count("demote 34"), managerPromotes);
     QCOMPARE(told.size(), appearsAtLook == 0 ? 0 : 1);

@@ -46,8 +46,9 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 enum class Sabotage
 {
     FolderIsAFile,
-    DiskFull,
+    FileSizeLimit,
     ReadOnlyFolder,
+    BrokenLink,
 };
 
 } // namespace
@@ -327,10 +328,12 @@ void TestQSettingsStore::refusedWrite_data()
 
     QTest::newRow("folder cannot be made") << Sabotage::FolderIsAFile << "RefusedFolder"
                                            << "is a file" << false;
-    QTest::newRow("disk full") << Sabotage::DiskFull << "RefusedDiskFull"
-                               << "full" << true;
+    QTest::newRow("file size limit") << Sabotage::FileSizeLimit << "RefusedSizeLimit"
+                                     << "file too large" << true;
     QTest::newRow("read-only folder") << Sabotage::ReadOnlyFolder << "RefusedReadOnly"
                                       << "read-only" << true;
+    QTest::newRow("broken link") << Sabotage::BrokenLink << "RefusedLink"
+                                 << "broken link" << false;
 }
 
 void TestQSettingsStore::refusedWrite()
@@ -356,10 +359,15 @@ void TestQSettingsStore::refusedWrite()
         QVERIFY(writeFile(folder(), "not a folder"));
         break;
     }
-    case Sabotage::DiskFull: {
+    case Sabotage::BrokenLink:
+        QVERIFY(QFile::rename(path, path + ".away"));
+        undo = [path] { QFile::remove(path) && QFile::rename(path + ".away", path); };
+        QVERIFY(QFile::link(m_home + "/gone/file.conf", path));
+        break;
+    case Sabotage::FileSizeLimit: {
 #ifdef Q_OS_UNIX
-        // A file size limit of zero fails every write as a full disk would,
-        // whoever runs the test. Nothing may be printed until it is lifted.
+        // A file size limit of zero fails every write, whoever runs the test.
+        // Nothing may be printed until it is lifted.
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit old{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);

@@ -95,6 +95,17 @@ is_shown() {
         ! xprop -id "$1" _NET_WM_STATE | grep -q '_NET_WM_STATE_HIDDEN'
 }
 
+# Voluntary context switches of all threads of process $1 so far.
+wakeups() { cat /proc/"$1"/task/*/status | awk '/^voluntary_ctxt_switches:/ { n += $2 } END { print n }'; }
+
+# Closes window $1 through the window manager and waits until it is gone.
+close_box() { wmctrl -i -c "$1" && until_deadline $(($(now_ms) + 5000)) eval "! is_shown $1 2>/dev/null"; }
+
+# Clicks "Live Calculations" in About window $1, which opens that window.
+open_live() {
+    xdotool mousemove --window "$1" 88 96 click 1 && window_id 'VH-WREN-TICKER - LIVE CALCULATIONS'
+}
+
 # Double-clicks the strip's display field, which opens the About window.
 open_about() {
     xdotool mousemove --window "$1" 100 10 click --repeat 2 --delay 80 1

@@ -35,9 +35,7 @@ about="$(open_about "$strip")"
 stays_above "$about" "$strip" "the About window"
 echo "About window stayed above the strip"
 
-# "Live Calculations", in pixels of the About window's client area.
-xdotool mousemove --window "$about" 88 96 click 1
-live="$(window_id 'VH-WREN-TICKER - LIVE CALCULATIONS')"
+live="$(open_live "$about")"
 [ -n "$live" ] || fail "the live calculations window did not open"
 [ "$(owner_of "$live")" -eq "$((about))" ] || fail "the live window is not transient for the About window"
 stays_above "$live" "$about" "the live calculations window"

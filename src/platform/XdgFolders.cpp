@@ -1,0 +1,27 @@
+#include "platform/XdgFolders.h"
+
+#include "settings/ErrorLine.h"
+
+#include <QDir>
+#include <QStringList>
+
+namespace XdgFolders {
+
+void ignoreRelative()
+{
+    QStringList ignored;
+    for (const char *name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"}) {
+        const QString value = qEnvironmentVariable(name);
+        if (value.isEmpty() || QDir::isAbsolutePath(value))
+            continue;
+        ignored << QStringLiteral("%1=\"%2\"").arg(QLatin1String(name), value);
+        qunsetenv(name);
+    }
+    if (!ignored.isEmpty()) {
+        ErrorLine::print(QStringLiteral("vh-wren-ticker: ignoring %1: the XDG Base Directory "
+                                        "rules allow absolute paths only")
+                             .arg(ignored.join(QStringLiteral(", "))));
+    }
+}
+
+} // namespace XdgFolders
