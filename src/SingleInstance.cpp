@@ -1,7 +1,7 @@
 #include "SingleInstance.h"
 
-#include "ProgramIdentity.h"
-#include "settings/ErrorLine.h"
+#include "base/ErrorLine.h"
+#include "base/ProgramIdentity.h"
 #include "settings/QSettingsStore.h"
 
 #include <QDeadlineTimer>
