@@ -1,7 +1,7 @@
 # Fails when a source includes a header from a layer above its own, or names
 # a header without its folder. Lower layers come first; a folder may use its
 # own layer and every one before it.
-set(layers engine settings platform ui windows/common windows/main windows/about windows/live)
+set(layers base engine settings platform ui windows/common windows/main windows/about windows/live)
 
 function(layer_of path result)
     set(rank 0)

@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include "ProgramIdentity.h"
+#include "base/ProgramIdentity.h"
 #include "platform/LoginStart.h"
 #include "settings/QSettingsStore.h"
 

@@ -1,7 +1,7 @@
 #include "SingleInstance.h"
 
-#include "ProgramIdentity.h"
-#include "settings/ErrorLine.h"
+#include "base/ErrorLine.h"
+#include "base/ProgramIdentity.h"
 #include "settings/QSettingsStore.h"
 
 #include <QCryptographicHash>
@@ -234,13 +234,15 @@ bool SingleInstance::removeUnreadableLock()
     // A link is removed, never what it points to.
     const bool removed =
         lock.isDir() && !lock.isSymLink() ? QDir(path).removeRecursively() : QFile::remove(path);
-    ErrorLine::print(
-        removed ? QStringLiteral("vh-wren-ticker: took over the lock %1, which named no running "
-                                 "copy (empty or damaged, as a crash can leave it).")
-                      .arg(path)
-                : QStringLiteral("Could not remove the lock %1, which names no running copy; "
-                                 "starting without checking for a running copy.")
-                      .arg(path));
+    if (removed) {
+        ErrorLine::report(QStringLiteral("took over the lock %1, which named no running copy "
+                                         "(empty or damaged, as a crash can leave it).")
+                              .arg(path));
+    } else {
+        ErrorLine::print(QStringLiteral("Could not remove the lock %1, which names no running "
+                                        "copy; starting without checking for a running copy.")
+                             .arg(path));
+    }
     return removed;
 }
 

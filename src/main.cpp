@@ -1,12 +1,12 @@
 #include "CommandLine.h"
 #include "PlatformChoice.h"
 #include "Program.h"
-#include "ProgramIdentity.h"
 #include "SingleInstance.h"
+#include "base/ErrorLine.h"
+#include "base/ProgramIdentity.h"
 #include "platform/DisplayReach.h"
 #include "platform/Workspaces.h"
 #include "platform/XdgFolders.h"
-#include "settings/ErrorLine.h"
 #include "ui/CachedPanelStyle.h"
 #include "windows/common/ProgramFont.h"
 #include "windows/common/ProgramIcon.h"
@@ -63,7 +63,7 @@ int main(int argc, char *argv[])
     PlatformChoice::apply();
     // Qt would abort on a display it cannot open; asked once the platform is chosen.
     if (const std::string problem = DisplayReach::problem(); !problem.empty()) {
-        ErrorLine::print(QString::fromStdString(problem));
+        ErrorLine::report(QString::fromStdString(problem));
         return 2;
     }
     QApplication app(argc, argv);

@@ -9,37 +9,14 @@ program="$1"
 other="$2"
 desktop_entry="$3"
 
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export XDG_CONFIG_HOME="$work/config"
+source "$(dirname "$0")/support/x11_checks.sh"
 export XDG_RUNTIME_DIR="$work/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-fail() {
-    echo "FAIL: $*"
-    xprop -root _NET_ACTIVE_WINDOW _NET_CLIENT_LIST_STACKING
-    exit 1
-}
-
+describe() { xprop -root _NET_ACTIVE_WINDOW _NET_CLIENT_LIST_STACKING; }
 strips() { xdotool search --onlyvisible --name '^VH-WREN-TICKER:$' 2>/dev/null || true; }
-active() { printf '%d\n' "$(xprop -root _NET_ACTIVE_WINDOW | sed 's/.*# //; s/,.*//')"; }
 # Retries a check every 50 ms for up to 5 seconds.
-eventually() {
-    for _ in $(seq 100); do
-        "$@" && return 0
-        sleep 0.05
-    done
-    return 1
-}
-is_active() { [ "$(active)" = "$1" ]; }
+eventually() { until_deadline $(($(now_ms) + 5000)) "$@"; }
 strip_count_is() { [ "$(strips | wc -l)" = "$1" ]; }
 # The next start, which must hand over and end by itself with status 0.
 hand_over() {
@@ -48,10 +25,8 @@ hand_over() {
     [ "$status" = 0 ] || fail "second start of $1 ended with status $status"
 }
 
-"$program" &
-first=$!
-pids+=("$first")
-strip="$(timeout 10 xdotool search --sync --onlyvisible --name '^VH-WREN-TICKER:$' | head -n1)"
+start_strip
+first="$pid"
 
 class="$(sed -n 's/^StartupWMClass=//p' "$desktop_entry")"
 xprop -id "$strip" WM_CLASS | grep -q ", \"$class\"\$" ||

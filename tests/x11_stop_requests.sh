@@ -11,31 +11,24 @@ set -m
 program="$1"
 source "$(dirname "$0")/support/x11_checks.sh"
 
-export XDG_CONFIG_HOME="$work"
-settings="$work/VH_WTK/vh-wren-ticker.conf"
-
 for ending in TERM INT HUP QUIT windowclose; do
     rm -f "$settings"
-    "$program" &
-    pid=$!
-    wid="$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" --name '^VH-WREN-TICKER:$' |
-        head -n1)"
-    [ -n "$wid" ] || { echo "$ending: the strip did not appear"; exit 1; }
+    start_strip
     # 300,200 pixels are 4500,3000 twips. Well within the two seconds after
     # which the strip saves a move by itself, so the ending must save it.
-    wmctrl -i -r "$wid" -e 0,300,200,-1,-1
+    wmctrl -i -r "$strip" -e 0,300,200,-1,-1
     sleep 0.5
     if [ "$ending" = windowclose ]; then
-        xdotool windowclose "$wid"
+        xdotool windowclose "$strip"
     else
         kill -s "$ending" "$pid"
     fi
     status=0
-    timeout 20 tail --pid="$pid" -f /dev/null || { echo "$ending: still running"; exit 1; }
+    timeout 20 tail --pid="$pid" -f /dev/null || fail "$ending: still running"
     wait "$pid" || status=$?
-    [ "$status" -eq 0 ] || { echo "$ending: ended with status $status"; exit 1; }
+    [ "$status" -eq 0 ] || fail "$ending: ended with status $status"
     grep -q '^MAIN_Left=4500$' "$settings" && grep -q '^MAIN_Top=3000$' "$settings" ||
-        { echo "$ending: position not saved:"; cat "$settings" 2>/dev/null; exit 1; }
+        fail "$ending: position not saved: $(cat "$settings" 2>/dev/null)"
     echo "$ending: status 0, position saved"
 done
 

@@ -35,6 +35,6 @@ std::string DisplayReach::problem()
     xcb_disconnect(connection);
     if (error == 0)
         return {};
-    return "vh-wren-ticker: cannot open the X display \"" + std::string(display) +
+    return "cannot open the X display \"" + std::string(display) +
            "\" named by DISPLAY: no X server answers there, or it refused the connection.";
 }

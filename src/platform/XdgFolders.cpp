@@ -1,6 +1,6 @@
 #include "platform/XdgFolders.h"
 
-#include "settings/ErrorLine.h"
+#include "base/ErrorLine.h"
 
 #include <QDir>
 #include <QStringList>
@@ -18,9 +18,9 @@ void ignoreRelative()
         qunsetenv(name);
     }
     if (!ignored.isEmpty()) {
-        ErrorLine::print(QStringLiteral("vh-wren-ticker: ignoring %1: the XDG Base Directory "
-                                        "rules allow absolute paths only")
-                             .arg(ignored.join(QStringLiteral(", "))));
+        ErrorLine::report(QStringLiteral("ignoring %1: the XDG Base Directory rules allow "
+                                         "absolute paths only")
+                              .arg(ignored.join(QStringLiteral(", "))));
     }
 }
 

@@ -1,12 +1,12 @@
 #include "platform/ZOrderAwaitingWindowManager.h"
 
-#include "settings/ErrorLine.h"
+#include "base/ErrorLine.h"
 
 ZOrderAwaitingWindowManager::ZOrderAwaitingWindowManager(std::unique_ptr<ZOrder> fallback,
                                                          Probe probe, PrintLine print)
     : m_current(std::move(fallback))
     , m_probe(std::move(probe))
-    , m_print(print ? std::move(print) : PrintLine(ErrorLine::print))
+    , m_print(print ? std::move(print) : PrintLine(ErrorLine::report))
 {}
 
 ZOrder::Handle ZOrderAwaitingWindowManager::foregroundWindow()
@@ -15,7 +15,7 @@ ZOrder::Handle ZOrderAwaitingWindowManager::foregroundWindow()
         if (std::unique_ptr<ZOrder> found = m_probe()) {
             m_current = std::move(found);
             m_probe = nullptr;
-            m_print(QStringLiteral("vh-wren-ticker: a window manager that restacks windows on "
+            m_print(QStringLiteral("a window manager that restacks windows on "
                                    "request has started; the strip is now kept above the "
                                    "window in front through it"));
         }

@@ -1,12 +1,12 @@
 #include "platform/ZOrderStaysOnTopHint.h"
 
-#include "settings/ErrorLine.h"
+#include "base/ErrorLine.h"
 
 #include <QWidget>
 #include <QWindow>
 
 ZOrderStaysOnTopHint::ZOrderStaysOnTopHint(PrintLine print)
-    : m_print(print ? std::move(print) : PrintLine(ErrorLine::print))
+    : m_print(print ? std::move(print) : PrintLine(ErrorLine::report))
 {}
 
 ZOrder::Handle ZOrderStaysOnTopHint::foregroundWindow()
@@ -25,7 +25,7 @@ void ZOrderStaysOnTopHint::promote(Handle window)
 {
     if (!m_told) {
         m_told = true;
-        m_print(QStringLiteral("vh-wren-ticker: this desktop does not let a program see or "
+        m_print(QStringLiteral("this desktop does not let a program see or "
                                "restack other windows; \"Always On Top\" only asks to keep the "
                                "strip above them (Qt's stays-on-top hint)"));
     }

@@ -1,6 +1,6 @@
 #include "settings/QSettingsStore.h"
 
-#include "settings/ErrorLine.h"
+#include "base/ErrorLine.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -151,7 +151,7 @@ QString copyPath(const QString &filePath)
 
 QSettingsStore::QSettingsStore(std::function<QString()> section, PrintLine print)
     : m_section(std::move(section))
-    , m_print(print ? std::move(print) : PrintLine(ErrorLine::print))
+    , m_print(print ? std::move(print) : PrintLine(ErrorLine::report))
 {}
 
 QString QSettingsStore::executableSection()
@@ -271,7 +271,7 @@ Refusal QSettingsStore::keepIfDamaged(const QString &filePath)
             .arg(nativePath(copy));
     }
     m_checked.insert(filePath);
-    m_print(QStringLiteral("vh-wren-ticker: the settings file \"%1\" holds lines that are not "
+    m_print(QStringLiteral("the settings file \"%1\" holds lines that are not "
                            "settings; it is kept as \"%2\" and written anew")
                 .arg(nativePath(filePath), nativePath(copy)));
     return std::nullopt;

@@ -1,6 +1,6 @@
 #include "settings/Settings.h"
 
-#include "settings/ErrorLine.h"
+#include "base/ErrorLine.h"
 #include "settings/SettingText.h"
 
 #include <cmath>
@@ -52,7 +52,7 @@ QString faultText(SettingText::Fault fault, const QString &range)
 
 Settings::Settings(SettingsStore &store, Warning warn)
     : m_store(store)
-    , m_warn(warn ? std::move(warn) : Warning(ErrorLine::print))
+    , m_warn(warn ? std::move(warn) : Warning(ErrorLine::report))
 {}
 
 float Settings::readPosition(SettingKey key)
@@ -177,7 +177,7 @@ QString Settings::readText(SettingKey key)
 qint16 Settings::unusable(SettingKey key, const QString &text, const QString &why)
 {
     const qint16 fallback = settingDefault(key);
-    m_warn(QStringLiteral("vh-wren-ticker: setting \"%1\" holds %2, %3; using %4 instead")
+    m_warn(QStringLiteral("setting \"%1\" holds %2, %3; using %4 instead")
                .arg(settingName(key), quoted(text), why, QString::number(fallback)));
     return fallback;
 }

@@ -1,6 +1,7 @@
 #include "ui/FailureReporter.h"
 
-#include "settings/ErrorLine.h"
+#include "base/ErrorLine.h"
+#include "base/ProgramIdentity.h"
 #include "ui/TimerService.h"
 
 #include <QApplication>
@@ -20,7 +21,7 @@ FailureReporter::FailureReporter(TimerService &timers, ShowMessage show, PrintLi
         };
     }
     if (!m_print)
-        m_print = ErrorLine::print;
+        m_print = ErrorLine::report;
     if (!m_exit)
         m_exit = [](int status) { QCoreApplication::exit(status); };
 }
@@ -30,7 +31,7 @@ void FailureReporter::engineFault(const EngineFault &fault)
     if (std::find(m_reported.begin(), m_reported.end(), fault) != m_reported.end())
         return;
     m_reported.push_back(fault);
-    m_print(QStringLiteral("vh-wren-ticker: ") + QString::fromStdString(fault.describe()));
+    m_print(QString::fromStdString(fault.describe()));
 }
 
 void FailureReporter::settingsNotSaved(const QStringList &settingsAndReasons)
@@ -39,8 +40,8 @@ void FailureReporter::settingsNotSaved(const QStringList &settingsAndReasons)
         return;
     const QString text = QStringLiteral("These settings could not be saved:\n\n") +
                          settingsAndReasons.join(QLatin1Char('\n'));
-    m_print(QStringLiteral("vh-wren-ticker: ") + settingsAndReasons.join(QStringLiteral("; ")));
-    m_show(QStringLiteral("VH-WREN-TICKER"), text);
+    m_print(settingsAndReasons.join(QStringLiteral("; ")));
+    m_show(ProgramIdentity::name, text);
 }
 
 void FailureReporter::fatal(const QString &what)
@@ -51,8 +52,8 @@ void FailureReporter::fatal(const QString &what)
     m_exitStatus = 1;
     // Nothing may tick behind the message: the state that failed is suspect.
     m_timers.halt();
-    m_print(QStringLiteral("vh-wren-ticker: fatal: ") + what);
-    m_show(QStringLiteral("VH-WREN-TICKER"),
+    m_print(QStringLiteral("fatal: ") + what);
+    m_show(ProgramIdentity::name,
            QStringLiteral("The program has to end because of this failure:\n\n") + what);
     m_exit(m_exitStatus);
 }

@@ -224,7 +224,7 @@ void TestSettingReadings::warningLine()
     Settings settings(store, [&](const QString &line) { warnings.append(line); });
 
     QCOMPARE(double(settings.readPosition(SettingKey::MAIN_Left)), 1000.0);
-    QCOMPARE(warnings, QStringList{"vh-wren-ticker: setting \"MAIN_Left\" holds \"abc\", which is "
+    QCOMPARE(warnings, QStringList{"setting \"MAIN_Left\" holds \"abc\", which is "
                                    "not a number; using 1000 instead"});
 }
 

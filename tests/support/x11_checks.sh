@@ -14,6 +14,9 @@ end_background() {
     pids=()
 }
 trap 'end_background; rm -rf "$work"' EXIT
+# The program's settings, in the scratch folder too.
+export XDG_CONFIG_HOME="$work"
+settings="$work/VH_WTK/vh-wren-ticker.conf"
 
 # Ends the test with its reason, and what the test's own `describe` tells.
 fail() {
@@ -110,4 +113,19 @@ open_live() {
 open_about() {
     xdotool mousemove --window "$1" 100 10 click --repeat 2 --delay 80 1
     window_id 'VH-WREN-TICKER - ABOUT'
+}
+
+# Starts the program ($program) in the background, its standard error into the
+# file $1 when one is named, and waits for its strip: `pid` and `strip`.
+start_strip() {
+    if [ -n "${1:-}" ]; then
+        "$program" 2>"$1" &
+    else
+        "$program" &
+    fi
+    pid=$!
+    pids+=("$pid")
+    strip="$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" --name '^VH-WREN-TICKER:$' |
+        head -n1)"
+    [ -n "$strip" ] || fail "the strip did not appear"
 }

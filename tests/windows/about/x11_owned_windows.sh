@@ -24,10 +24,7 @@ stays_above() {
     is_above "$strip" || fail "the keeper did not put the strip above ($3 open)"
 }
 
-XDG_CONFIG_HOME="$work" "$program" &
-pids+=($!)
-strip="$(window_id 'VH-WREN-TICKER:')"
-[ -n "$strip" ] || fail "the strip did not appear"
+start_strip
 
 about="$(open_about "$strip")"
 [ -n "$about" ] || fail "the About window did not open"

@@ -4,20 +4,9 @@
 # with-xvfb.sh --no-window-manager.
 set -euo pipefail
 program="$1"
+source "$(dirname "$0")/../../support/x11_checks.sh"
 
-work="$(mktemp -d)"
-cleanup() {
-    [ -n "${program_pid:-}" ] && kill "$program_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export XDG_CONFIG_HOME="$work/config"
-
-"$program" 2>"$work/stderr" &
-program_pid=$!
-strip="$(timeout 10 xdotool search --sync --onlyvisible --name '^VH-WREN-TICKER:$' | head -n1)"
-[ -n "$strip" ] || { echo "the strip did not appear"; exit 1; }
+start_strip "$work/stderr"
 
 said() { grep -c 'Always On Top' "$work/stderr" || true; }
 # The first tick comes a second after start.
@@ -25,11 +14,11 @@ for _ in $(seq 60); do
     [ "$(said)" -ge 1 ] && break
     sleep 0.05
 done
-[ "$(said)" -eq 1 ] || { echo "no line on standard error"; cat "$work/stderr"; exit 1; }
+[ "$(said)" -eq 1 ] || fail "no line on standard error: $(cat "$work/stderr")"
 sleep 2.1
-[ "$(said)" -eq 1 ] || { echo "said more than once:"; cat "$work/stderr"; exit 1; }
+[ "$(said)" -eq 1 ] || fail "said more than once: $(cat "$work/stderr")"
 grep 'Always On Top' "$work/stderr"
 
-xwininfo -id "$strip" | grep -q 'Map State: IsViewable' || { echo "the strip was hidden"; exit 1; }
-kill -0 "$program_pid" || { echo "the program ended"; exit 1; }
+xwininfo -id "$strip" | grep -q 'Map State: IsViewable' || fail "the strip was hidden"
+kill -0 "$pid" || fail "the program ended"
 echo "keeper without a window manager passed"

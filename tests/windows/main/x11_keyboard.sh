@@ -7,12 +7,7 @@ set -euo pipefail
 program="$1"
 source "$(dirname "$0")/../../support/x11_checks.sh"
 
-config="$work"
-export XDG_CONFIG_HOME="$config"
-
-"$program" &
-pid=$!
-strip="$(xdotool search --sync --onlyvisible --name '^VH-WREN-TICKER:$' | head -n1)"
+start_strip
 
 visible() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
 about_open() { xdotool search --onlyvisible --name '^VH-WREN-TICKER - ABOUT$' >/dev/null 2>&1; }
@@ -40,7 +35,6 @@ for key in Return space Menu shift+F10 Return; do
 done
 
 close_and_wait "$strip" "$pid"
-settings="$config/VH_WTK/vh-wren-ticker.conf"
 cat "$settings"
 grep -q '^AlwaysOnTop_TICKBOX=1$' "$settings" || { echo "Always On Top changed"; exit 1; }
 grep -q '^AUTOSTART_TICKBOX=1$' "$settings" || { echo "AutoStart changed"; exit 1; }

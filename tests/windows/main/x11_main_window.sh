@@ -7,12 +7,8 @@ grab="$2"
 screenshot="$3"
 source "$(dirname "$0")/../../support/x11_checks.sh"
 
-config="$work"
-export XDG_CONFIG_HOME="$config"
-
-"$program" &
-pid=$!
-wid="$(xdotool search --sync --onlyvisible --name '^VH-WREN-TICKER:$' | head -n1)"
+start_strip
+wid="$strip"
 
 xprop -id "$wid" _NET_WM_NAME | grep -q '= "VH-WREN-TICKER:"' ||
     { echo "caption wrong: $(xprop -id "$wid" _NET_WM_NAME)"; exit 1; }
@@ -28,7 +24,6 @@ wmctrl -i -r "$wid" -e 0,300,200,-1,-1
 sleep 0.5
 close_and_wait "$wid" "$pid"
 
-settings="$config/VH_WTK/vh-wren-ticker.conf"
 cat "$settings"
 grep -q '^MAIN_Left=4500$' "$settings" || { echo "MAIN_Left not saved as 4500"; exit 1; }
 grep -q '^MAIN_Top=3000$' "$settings" || { echo "MAIN_Top not saved as 3000"; exit 1; }

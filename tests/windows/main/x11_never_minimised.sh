@@ -11,10 +11,7 @@ describe() {
     xprop -id "$strip" WM_STATE _NET_WM_STATE _NET_WM_ALLOWED_ACTIONS
 }
 
-XDG_CONFIG_HOME="$work" "$program" &
-pids+=($!)
-strip="$(window_id 'VH-WREN-TICKER:')"
-[ -n "$strip" ] || fail "the strip did not appear"
+start_strip
 
 actions="$(xprop -id "$strip" _NET_WM_ALLOWED_ACTIONS)"
 grep -q '_NET_WM_ACTION_MAXIMIZE' <<<"$actions" && fail "the window manager offers to maximise"

@@ -12,19 +12,15 @@ describe() {
     echo "window manager: $VH_WM"
     xprop -id "$strip" _NET_WM_ALLOWED_ACTIONS _NET_FRAME_EXTENTS _NET_WM_DESKTOP _NET_WM_STATE
     xprop -root _NET_ACTIVE_WINDOW _NET_CLIENT_LIST_STACKING
-    cat "$work/VH_WTK/vh-wren-ticker.conf" 2>/dev/null || true
+    cat "$settings" 2>/dev/null || true
 }
 # Absolute x and y of a window's client area.
 place() { xwininfo -id "$strip" | sed -n 's/.*Absolute upper-left [XY]: *//p' | paste -sd' '; }
 frame_extents() { xprop -id "$strip" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,; }
-setting() { sed -n "s/^$1=//p" "$work/VH_WTK/vh-wren-ticker.conf"; }
+setting() { sed -n "s/^$1=//p" "$settings"; }
 within() { until_deadline $(($(now_ms) + $1)) "${@:2}"; }
 
-XDG_CONFIG_HOME="$work" "$program" &
-pid=$!
-pids+=("$pid")
-strip="$(window_id 'VH-WREN-TICKER:')"
-[ -n "$strip" ] || fail "the strip did not appear"
+start_strip
 within 3000 test -n "$(frame_extents)" || fail "no frame"
 read -r frame_left _ frame_top _ <<<"$(frame_extents)"
 [ "$frame_top" -gt 0 ] || fail "a frame without a caption"
@@ -55,7 +51,7 @@ front="$(window_id 'other window')"
 xdotool windowactivate --sync "$front"
 within 2500 strip_on_top || fail "not above a newly focused window"
 
-XDG_CONFIG_HOME="$work" "$program" || fail "the second start failed"
+"$program" || fail "the second start failed"
 within 2000 is_active "$strip" || fail "a second start did not activate the strip"
 
 [ -n "$(open_about "$strip")" ] || fail "the About window did not open"

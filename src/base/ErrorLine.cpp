@@ -1,4 +1,6 @@
-#include "settings/ErrorLine.h"
+#include "base/ErrorLine.h"
+
+#include "base/ProgramIdentity.h"
 
 #include <cstdio>
 
@@ -37,6 +39,11 @@ void print(const QString &line)
     const QByteArray bytes = escaped(line).toLocal8Bit();
     std::fprintf(stderr, "%s\n", bytes.constData());
     std::fflush(stderr);
+}
+
+void report(const QString &text)
+{
+    print(ProgramIdentity::executable + QStringLiteral(": ") + text);
 }
 
 } // namespace ErrorLine

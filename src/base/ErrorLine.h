@@ -17,4 +17,8 @@ namespace ErrorLine {
 // Prints the escaped line and a line feed on standard error, flushed at once.
 void print(const QString &line);
 
+// Prints the line after the program's name and a colon, as a command-line
+// tool names itself in what it says.
+void report(const QString &text);
+
 } // namespace ErrorLine

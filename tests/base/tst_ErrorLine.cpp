@@ -1,4 +1,4 @@
-#include "settings/ErrorLine.h"
+#include "base/ErrorLine.h"
 
 #include <QTest>
 
