@@ -23,7 +23,10 @@ private slots:
 
 void TestSettingsLocale::initTestCase()
 {
-    // QCoreApplication has called setlocale(LC_ALL, "") by now.
+    // Takes the user's locale as a program that honours it does, and as
+    // QCoreApplication does by itself on Unix only; Wine's user locale follows
+    // LC_ALL.
+    std::setlocale(LC_ALL, "");
     const char *point = std::localeconv()->decimal_point;
     QVERIFY2(std::strcmp(point, ",") == 0,
              "de_DE.UTF-8 is not active; the test set-up should have generated it");
