@@ -181,6 +181,14 @@ step_wine_tests() {
     # first test would hold ctest's output open until they time out.
     setsid wineserver -p </dev/null >/dev/null 2>&1
     setsid wine wineboot --init </dev/null >/dev/null 2>&1
+    # A virtual desktop for every program of the prefix, as winecfg sets it:
+    # Wine then keeps the z-order and the foreground itself, as Windows does.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null
+    wineserver -k || true
+    wineserver -w
+    setsid wineserver -p </dev/null >/dev/null 2>&1
+    setsid wine wineboot </dev/null >/dev/null 2>&1
     log "Wine prefix ready in $((SECONDS - started)) s"
     (cd "$build" && ctest --output-on-failure -j "${VH_JOBS:-2}") || status=$?
     wineserver -k || true
