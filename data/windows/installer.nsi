@@ -1,7 +1,8 @@
 ; The installer for one user: no administrator rights, the files in the
 ; user's own programs folder, a Start-menu entry and, if chosen, a start at
 ; login. makensis -DVERSION=... -DSTAGE=<files> -DICON=<.ico> -DOUTFILE=<.exe>
-Unicode true
+; The program is 64-bit only, and so is Wine without its 32-bit part.
+Target amd64-unicode
 !include "MUI2.nsh"
 
 !define NAME "VH-WREN-TICKER"
