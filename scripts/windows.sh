@@ -103,14 +103,18 @@ step_qt() {
     fi
     log "building Qt $qt_version for mingw into $qt_prefix"
     local work="$qt_prefix.work" started=$SECONDS
-    as_root rm -rf "$work" "$qt_prefix"
-    as_root mkdir -p "$work"
-    (cd "$work" && apt_get source -qq "qt6-base=$qt_version" >/dev/null)
-    local source
-    source="$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')"
-    cmake -S "$source" -B "$work/build" -G Ninja -Wno-dev \
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
-        "${qt_flags[@]}" >"$work/configure.log"
+    # A build that was cut short goes on where it stopped: the key already
+    # says it is the same source with the same flags.
+    if [ ! -f "$work/build/build.ninja" ]; then
+        as_root rm -rf "$work" "$qt_prefix"
+        as_root mkdir -p "$work"
+        (cd "$work" && apt_get source -qq "qt6-base=$qt_version" >/dev/null)
+        local source
+        source="$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')"
+        cmake -S "$source" -B "$work/build" -G Ninja -Wno-dev \
+            -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
+            "${qt_flags[@]}" >"$work/configure.log"
+    fi
     nice -n 19 cmake --build "$work/build" --parallel "${VH_JOBS:-2}"
     cmake --install "$work/build" >/dev/null
     touch "$qt_prefix/.complete"
