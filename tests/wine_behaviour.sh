@@ -75,9 +75,10 @@ eventually shown 'VH-WREN-TICKER - LIVE CALCULATIONS' || fail "the live window d
 sleep 1.5
 shoot 'VH-WREN-TICKER - LIVE CALCULATIONS' wine-live-calculations
 
-# Closed as Windows closes programs at logout, it saves as text values.
-wine taskkill /IM vh-wren-ticker.exe >/dev/null
-eventually hidden "$strip" || fail "the strip did not close"
+# Ended as a logout ends it (WM_QUERYENDSESSION, then WM_ENDSESSION), it
+# unloads its three windows and saves, as text values.
+wine wineboot --end-session
+eventually hidden "$strip" || fail "the session's end did not end the strip"
 wine reg query 'HKCU\Software\VH_WTK\vh-wren-ticker' | tr -d '\r' | tee "$work/reg"
 grep -Eq '^ +MAIN_Left +REG_SZ +-?[0-9]' "$work/reg" || fail "no MAIN_Left text in the registry"
 
