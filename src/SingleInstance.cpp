@@ -6,6 +6,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -67,6 +68,7 @@ SingleInstance::SingleInstance(const QString &folder, const QString &key, QObjec
     , m_socketName(folder + u'/' + key + QStringLiteral(".socket"))
 #endif
     , m_lock(folder + u'/' + key + QStringLiteral(".lock"))
+    , m_session(ProgramIdentity::id + u'-' + key)
 {
     // The lock is held for the whole run; by default QLockFile would call it
     // stale after 30 seconds and let a second instance take it over.
@@ -95,6 +97,10 @@ SingleInstance::Claim SingleInstance::claim()
                 .arg(folder));
         return Claim::First;
     }
+    // Windows soon hands out a dead process's id again, so a crashed run's
+    // lock may name this very process and look held.
+    if (m_session.leftoverLockIsStale())
+        QFile::remove(m_lock.fileName());
     const QDeadlineTimer deadline(answerWithinMs);
     for (;;) {
         if (m_lock.tryLock(0)) {
@@ -110,6 +116,7 @@ SingleInstance::Claim SingleInstance::claim()
                     .arg(m_lock.fileName()));
             return Claim::First;
         }
+        SessionGuard::allowOtherToComeForward();
         if (askHolder())
             return Claim::Handed;
         if (deadline.hasExpired())
