@@ -16,6 +16,11 @@ QByteArray forced(const Environment &environment)
 
 void apply()
 {
+#ifdef Q_OS_WIN
+    // One platform there; under Wine the X and Wayland variables are passed
+    // on all the same, and would ask for a plugin Windows has not.
+    return;
+#endif
     const QByteArray platform = forced([](const char *name) { return qgetenv(name); });
     if (!platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);

@@ -35,7 +35,7 @@ FormContext Program::context()
     return FormContext{*m_settings, *m_timers, *m_failures};
 }
 
-VH_WTK_MAIN &Program::main()
+VH_WTK_MAIN &Program::mainWindow()
 {
     if (!m_main) {
         m_main = std::make_unique<VH_WTK_MAIN>(
@@ -47,7 +47,7 @@ VH_WTK_MAIN &Program::main()
 VH_WTK_ABOUT &Program::about()
 {
     if (!m_about) {
-        m_about = std::make_unique<VH_WTK_ABOUT>(main(), context(),
+        m_about = std::make_unique<VH_WTK_ABOUT>(mainWindow(), context(),
                                                  [this]() -> Form & { return live(); });
     }
     return *m_about;
@@ -56,14 +56,14 @@ VH_WTK_ABOUT &Program::about()
 VH_WTK_LIVE_CALCULATIONS &Program::live()
 {
     if (!m_live) {
-        m_live = std::make_unique<VH_WTK_LIVE_CALCULATIONS>(main(), about(), context());
+        m_live = std::make_unique<VH_WTK_LIVE_CALCULATIONS>(mainWindow(), about(), context());
     }
     return *m_live;
 }
 
 int Program::run()
 {
-    VH_WTK_MAIN &window = main();
+    VH_WTK_MAIN &window = mainWindow();
     // The program ends when its main window unloads, whatever frame it has.
     QObject::connect(&window, &Form::unloaded, qApp,
                      [this] { QCoreApplication::exit(m_failures->exitStatus()); });

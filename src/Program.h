@@ -27,7 +27,8 @@ public:
     // Loads and shows the main window and runs until it unloads.
     int run();
 
-    VH_WTK_MAIN &main();
+    // Not main(): Qt renames every main to qMain where MinGW needs its entry point.
+    VH_WTK_MAIN &mainWindow();
     VH_WTK_ABOUT &about();
     VH_WTK_LIVE_CALCULATIONS &live();
 

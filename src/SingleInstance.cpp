@@ -7,6 +7,7 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -151,6 +152,7 @@ SingleInstance::SingleInstance(const QString &folder, const QString &key, QObjec
     , m_socketName(folder + u'/' + fittedKey(folder, key) + QStringLiteral(".socket"))
 #endif
     , m_lock(folder + u'/' + fittedKey(folder, key) + QStringLiteral(".lock"))
+    , m_session(ProgramIdentity::id + u'-' + fittedKey({}, key))
 {
     // The lock is held for the whole run; by default QLockFile would call it
     // stale after 30 seconds and let a second instance take it over.
@@ -190,6 +192,10 @@ SingleInstance::Claim SingleInstance::claim()
                 .arg(m_folder.isEmpty() ? QStringLiteral("a private folder") : m_folder, problem));
         return Claim::First;
     }
+    // Windows soon hands out a dead process's id again, so a crashed run's
+    // lock may name this very process and look held.
+    if (m_session.leftoverLockIsStale())
+        QFile::remove(m_lock.fileName());
     const QDeadlineTimer deadline(answerWithinMs);
     std::optional<QDeadlineTimer> unreadable;
     for (;;) {
@@ -206,6 +212,7 @@ SingleInstance::Claim SingleInstance::claim()
                     .arg(m_lock.fileName()));
             return Claim::First;
         }
+        SessionGuard::allowOtherToComeForward();
         if (askHolder())
             return Claim::Handed;
         qint64 pid = 0;

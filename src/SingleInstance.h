@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/SessionGuard.h"
+
 #include <QLockFile>
 #include <QObject>
 #include <QString>
@@ -12,7 +14,8 @@ class QLocalServer;
 // holds a lock file and listens on a local socket beside it; a later start
 // finds the lock held, asks the holder through the socket to come to the
 // front, and ends. A lock left by a run that crashed names a process that is
-// gone, or none at all, and is taken over.
+// gone, or none at all, and is taken over; where the system can say that no
+// other copy runs in the session, it is taken over whatever process it names.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -51,5 +54,6 @@ private:
     QString m_folder;
     QString m_socketName;
     QLockFile m_lock;
+    SessionGuard m_session;
     std::unique_ptr<QLocalServer> m_server;
 };

@@ -89,7 +89,7 @@ int main(int argc, char *argv[])
     ProgramFont::applyDialogFont();
     Program program;
     QObject::connect(&instance, &SingleInstance::activationRequested, &app, [&program] {
-        if (QWidget *strip = program.main().surface())
+        if (QWidget *strip = program.mainWindow().surface())
             Workspaces::bringHere(strip);
     });
     return program.run();

@@ -1,11 +1,26 @@
 // The options, run as the user runs them: the real executable in a process
 // of its own, without any display.
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Where --start-at-login writes on Windows while this test runs, instead of
+// the user's own Run key.
+const QString scratchRunKey = u"HKEY_CURRENT_USER\\Software\\VH_WTK_tests\\Run"_s;
+#ifdef Q_OS_WIN
+const QString executableSuffix = u".exe"_s;
+#else
+const QString executableSuffix;
+#endif
+
+} // namespace
 
 class tst_CommandLine : public QObject
 {
@@ -45,6 +60,7 @@ tst_CommandLine::Run tst_CommandLine::run(const QString &program, const QStringL
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QLatin1String(name));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.path() + u"/config"_s);
+    environment.insert(QStringLiteral("VH_WTK_RUN_KEY"), scratchRunKey);
     QProcess process;
     for (const QString &item : setting) {
         if (item.startsWith(u'>'))
@@ -60,6 +76,7 @@ tst_CommandLine::Run tst_CommandLine::run(const QString &program, const QStringL
             QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
+#ifndef Q_OS_WIN
 bool tst_CommandLine::validates(const QString &desktopEntry, QString &report)
 {
     QProcess validator;
@@ -69,6 +86,7 @@ bool tst_CommandLine::validates(const QString &desktopEntry, QString &report)
     report = QString::fromLocal8Bit(validator.readAll());
     return validator.exitStatus() == QProcess::NormalExit && validator.exitCode() == 0;
 }
+#endif
 
 void tst_CommandLine::endsWithStatus_data()
 {
@@ -87,11 +105,13 @@ void tst_CommandLine::endsWithStatus_data()
                              << QStringList();
     QTest::newRow("unknown option") << QStringList{u"--bogus"_s} << 2 << QString()
                                     << u"Unknown option 'bogus'."_s << QStringList();
+    // Messages name the program as its file is named.
+    const QString self = u"vh-wren-ticker"_s + executableSuffix;
     QTest::newRow("argument") << QStringList{u"now"_s} << 2 << QString()
-                              << u"vh-wren-ticker: unexpected argument 'now'"_s << QStringList();
-    QTest::newRow("login value")
-        << QStringList{u"--start-at-login"_s, u"yes"_s} << 2 << QString()
-        << u"vh-wren-ticker: --start-at-login takes 'on' or 'off', not 'yes'"_s << QStringList();
+                              << self + u": unexpected argument 'now'"_s << QStringList();
+    QTest::newRow("login value") << QStringList{u"--start-at-login"_s, u"yes"_s} << 2 << QString()
+                                 << self + u": --start-at-login takes 'on' or 'off', not 'yes'"_s
+                                 << QStringList();
     QTest::newRow("login without value") << QStringList{u"--start-at-login"_s} << 2 << QString()
                                          << u"Missing value after"_s << QStringList();
     for (const QString &option : {u"--help"_s, u"--version"_s})
@@ -146,8 +166,25 @@ void tst_CommandLine::startAtLogin()
     QFETCH(QString, entryName);
     QFETCH(QString, exec);
     QFETCH(QString, tryExec);
-    const QString program = m_home.filePath(fileName);
+    const QString program = m_home.filePath(fileName + executableSuffix);
     QVERIFY(QFile::copy(qEnvironmentVariable("VH_PROGRAM"), program));
+#ifdef Q_OS_WIN
+    // A value in the Run key, named as the entry would be.
+    Q_UNUSED(exec);
+    Q_UNUSED(tryExec);
+    const QString value = entryName.chopped(qsizetype(sizeof ".desktop" - 1));
+    Run result = run(program, {u"--start-at-login"_s, u"on"_s});
+    QCOMPARE(result.status, 0);
+    QVERIFY2(result.out.contains(u"wrote the value %1 under %2"_s.arg(value, scratchRunKey)),
+             qPrintable(result.out));
+    QCOMPARE(QSettings(scratchRunKey, QSettings::NativeFormat).value(value).toString(),
+             u'"' + QDir::toNativeSeparators(program) + u'"');
+
+    result = run(program, {u"--start-at-login"_s, u"off"_s});
+    QCOMPARE(result.status, 0);
+    QVERIFY2(result.out.contains(u"removed the value "_s + value), qPrintable(result.out));
+    QVERIFY(!QSettings(scratchRunKey, QSettings::NativeFormat).contains(value));
+#else
     const QString entry = m_home.path() + u"/config/autostart/"_s + entryName;
 
     Run result = run(program, {u"--start-at-login"_s, u"on"_s});
@@ -165,6 +202,7 @@ void tst_CommandLine::startAtLogin()
     QCOMPARE(result.status, 0);
     QVERIFY2(result.out.contains(u"removed "_s + entry), qPrintable(result.out));
     QVERIFY(!QFile::exists(entry));
+#endif
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLine)

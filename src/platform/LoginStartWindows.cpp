@@ -6,13 +6,22 @@
 namespace LoginStart {
 namespace {
 
-const QString runKey =
-    QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
+// VH_WTK_RUN_KEY names another key for tests, so that a test run never
+// touches the user's own list of programs started at login.
+QString chosenRunKey()
+{
+    const QString chosen = qEnvironmentVariable("VH_WTK_RUN_KEY");
+    return chosen.isEmpty()
+               ? QStringLiteral(
+                     "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run")
+               : chosen;
+}
 
 } // namespace
 
 Outcome enable(const Entry &entry)
 {
+    const QString runKey = chosenRunKey();
     QSettings run(runKey, QSettings::NativeFormat);
     run.setValue(entry.id, u'"' + QDir::toNativeSeparators(entry.executable) + u'"');
     run.sync();
@@ -25,6 +34,7 @@ Outcome enable(const Entry &entry)
 
 Outcome disable(const Entry &entry)
 {
+    const QString runKey = chosenRunKey();
     QSettings run(runKey, QSettings::NativeFormat);
     if (!run.contains(entry.id)) {
         return {true, QStringLiteral("%1 was not set to start at login: there is no value %2 "

@@ -1,18 +1,25 @@
 #include "platform/ZOrder.h"
 
+#include "platform/ZOrderStaysOnTopHint.h"
+
 #ifdef _WIN32
 #include "platform/ZOrderWindows.h"
+
+#include <QGuiApplication>
 #else
 #include "platform/X11Properties.h"
 #include "platform/ZOrderAwaitingWindowManager.h"
-#include "platform/ZOrderStaysOnTopHint.h"
 #include "platform/ZOrderX11.h"
 #endif
 
 std::unique_ptr<ZOrder> ZOrder::forPlatform()
 {
 #ifdef _WIN32
-    return std::make_unique<ZOrderWindows>();
+    // Only Qt's windows platform gives windows an HWND; the offscreen one the
+    // tests use gives numbers that name no window.
+    if (QGuiApplication::platformName() == u"windows")
+        return std::make_unique<ZOrderWindows>();
+    return std::make_unique<ZOrderStaysOnTopHint>();
 #else
     if (std::unique_ptr<ZOrder> x11 = ZOrderX11::forThisSession())
         return x11;

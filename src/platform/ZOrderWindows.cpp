@@ -12,11 +12,13 @@
 
 namespace {
 
-// The flags the strip has always passed: position and size stay, and whether
-// the window may come forward is left to the rules of Windows.
+// Position and size stay. Without SWP_NOACTIVATE each call would also
+// activate the strip, once a second, and take the keyboard from whatever
+// program the user is typing into.
 void insertAfter(ZOrder::Handle window, HWND position)
 {
-    SetWindowPos(reinterpret_cast<HWND>(window), position, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+    SetWindowPos(reinterpret_cast<HWND>(window), position, 0, 0, 0, 0,
+                 SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
 }
 
 } // namespace

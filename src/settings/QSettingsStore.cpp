@@ -103,6 +103,9 @@ QString notWritten(const QString &filePath, const QString &why)
         .arg(nativePath(filePath), why);
 }
 
+#ifndef Q_OS_WIN
+// The registry holds no file to damage, so these two serve files only.
+
 // True when the file holds anything QSettings would drop or change when it
 // writes the file anew: bytes that are not UTF-8, control characters,
 // comments, or lines that are neither a [section] nor a key=value pair.
@@ -146,6 +149,7 @@ QString copyPath(const QString &filePath)
         candidate = first + QLatin1Char('.') + QString::number(number);
     return candidate;
 }
+#endif
 
 } // namespace
 

@@ -1,7 +1,8 @@
 // Another program's window for the z-order tests: an ordinary top-level window
-// with the caption given, open until the process is ended.
+// with the caption given, open until the process is ended. It prints what was
+// typed into it when it is closed.
 #include <QApplication>
-#include <QWidget>
+#include <QLineEdit>
 
 #include <cstdio>
 
@@ -12,9 +13,11 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: x11_other_window CAPTION\n");
         return 2;
     }
-    QWidget window;
+    QLineEdit window;
     window.setWindowTitle(QString::fromLocal8Bit(argv[1]));
     window.setGeometry(100, 100, 320, 200);
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    std::printf("typed: %s\n", qPrintable(window.text()));
+    return status;
 }

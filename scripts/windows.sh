@@ -1,0 +1,211 @@
+#!/usr/bin/env bash
+# Builds the Windows program on Debian 12: installs the cross toolchain, Wine
+# and NSIS, cross-builds Qt once into a cache outside the checkout, builds the
+# program and its tests, runs the tests under Wine and makes the release files
+# in build-windows/release.
+# Usage: windows.sh [STEP...]   steps: qt build package test (default: all)
+# VH_WINDOWS_CACHE moves the Qt cache (default /var/cache/vh-wren-ticker).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cache_root="${VH_WINDOWS_CACHE:-/var/cache/vh-wren-ticker}"
+build="$root/build-windows"
+toolchain="$root/cmake/MingwW64.cmake"
+mingw_cxx=x86_64-w64-mingw32-g++-posix
+steps=("$@")
+[ "${#steps[@]}" -gt 0 ] || steps=(qt build package test)
+
+log() { printf '== %s: %s\n' "$(date -u +%H:%M:%S)" "$*"; }
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+# Other builds on the machine may hold the dpkg lock for a while.
+apt_get() {
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 "$@"
+}
+
+install_packages() {
+    local missing=() package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    if [ "${#missing[@]}" -gt 0 ]; then
+        log "installing ${missing[*]}"
+        apt_get update -qq
+        apt_get install -y -qq "${missing[@]}" >/dev/null
+    fi
+}
+
+# apt-get source needs the source lists, which a Debian image leaves out.
+enable_sources() {
+    local list=/etc/apt/sources.list.d/vh-wren-ticker-src.sources
+    if ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Version:'; then
+        as_root tee "$list" >/dev/null <<'SOURCES'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm bookworm-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+
+Types: deb-src
+URIs: http://deb.debian.org/debian-security
+Suites: bookworm-security
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SOURCES
+        apt_get update -qq
+    fi
+}
+
+# Only what the program and its tests use: Core, Gui, Widgets, Network and
+# Test, with the windows and offscreen platforms. directwrite3 would make the
+# windows plugin need a font database Debian's source cannot link; Debian's
+# source lacks wintab, which tablet events need. The offscreen platform draws
+# text through the bundled freetype.
+qt_flags=(
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+    -DFEATURE_opengl=OFF -DFEATURE_dbus=OFF -DFEATURE_icu=OFF -DFEATURE_sql=OFF
+    -DFEATURE_ssl=OFF -DFEATURE_openssl=OFF -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF
+    -DFEATURE_directwrite3=OFF -DFEATURE_tabletevent=OFF
+    -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_printsupport=OFF
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
+    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF -DFEATURE_freetype=ON
+)
+
+qt_prefix=""
+find_qt() {
+    local version key
+    version="$(apt-cache showsrc qt6-base | sed -n 's/^Version: //p' | sort -V | tail -n 1)"
+    key="$(
+        {
+            echo "$version"
+            echo "${qt_flags[*]}"
+            cat "$toolchain"
+            "$mingw_cxx" -dumpfullversion
+        } | sha256sum | cut -c1-16
+    )"
+    qt_prefix="$cache_root/qt-mingw-$key"
+    qt_version="$version"
+}
+
+step_qt() {
+    install_packages ca-certificates dpkg-dev cmake ninja-build perl python3 \
+        qt6-base-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    enable_sources
+    find_qt
+    if [ -f "$qt_prefix/.complete" ]; then
+        log "Qt $qt_version for mingw cached in $qt_prefix"
+        return
+    fi
+    log "building Qt $qt_version for mingw into $qt_prefix"
+    local work="$qt_prefix.work" started=$SECONDS
+    # A build that was cut short goes on where it stopped: the key already
+    # says it is the same source with the same flags.
+    if [ ! -f "$work/build/build.ninja" ]; then
+        as_root rm -rf "$work" "$qt_prefix"
+        as_root mkdir -p "$work"
+        (cd "$work" && apt_get source -qq "qt6-base=$qt_version" >/dev/null)
+        local source
+        source="$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')"
+        cmake -S "$source" -B "$work/build" -G Ninja -Wno-dev \
+            -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
+            "${qt_flags[@]}" >"$work/configure.log"
+    fi
+    nice -n 19 cmake --build "$work/build" --parallel "${VH_JOBS:-2}"
+    cmake --install "$work/build" >/dev/null
+    touch "$qt_prefix/.complete"
+    as_root rm -rf "$work"
+    log "Qt built in $(((SECONDS - started) / 60)) min, $(du -sh "$qt_prefix" | cut -f1)"
+}
+
+step_build() {
+    install_packages icoutils
+    [ -n "$qt_prefix" ] || step_qt
+    local started=$SECONDS options=()
+    if command -v ccache >/dev/null; then
+        options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    fi
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_PREFIX_PATH="$qt_prefix" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh" \
+        -DVH_WARNINGS_AS_ERRORS=ON "${options[@]}" >/dev/null
+    cmake --build "$build" --parallel "${VH_JOBS:-2}"
+    log "program and tests built in $((SECONDS - started)) s"
+}
+
+# What runs where it is unpacked: the program, the Qt libraries and plugins
+# it loads, and the compiler's runtime.
+step_package() {
+    install_packages nsis zip
+    [ -n "$qt_prefix" ] || find_qt
+    local stage="$build/stage" release="$build/release" version
+    version="$(sed -n 's/^project(VhWrenTicker VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")"
+    rm -rf "$stage" "$release"
+    mkdir -p "$stage/platforms" "$stage/styles" "$release"
+    cp "$build/src/vh-wren-ticker.exe" "$stage/"
+    x86_64-w64-mingw32-strip "$stage/vh-wren-ticker.exe"
+    local library runtime
+    for library in Core Gui Widgets Network; do
+        cp "$qt_prefix/bin/Qt6$library.dll" "$stage/"
+    done
+    cp "$qt_prefix/plugins/platforms/qwindows.dll" "$stage/platforms/"
+    cp "$qt_prefix"/plugins/styles/*.dll "$stage/styles/"
+    runtime="$(dirname "$("$mingw_cxx" -print-libgcc-file-name)")"
+    cp "$runtime/libstdc++-6.dll" "$runtime/libgcc_s_seh-1.dll" \
+        /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$stage/"
+    cp "$root/LICENSE" "$stage/LICENSE.txt"
+    (cd "$stage" && zip -qr "$release/vh-wren-ticker-$version-windows-x64.zip" .)
+    makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DICON="$build/src/vh-wren-ticker.ico" \
+        -DOUTFILE="$release/vh-wren-ticker-$version-setup.exe" "$root/data/windows/installer.nsi"
+    log "release files: $(cd "$release" && du -h -- * | tr '\t\n' ' ')"
+}
+
+# A fresh Wine prefix every run, so nothing from an earlier run or from the
+# user's own Wine counts.
+step_test() {
+    install_packages wine wine64 fonts-wine fonts-liberation xvfb xdotool x11-utils \
+        imagemagick
+    [ -n "$qt_prefix" ] || find_qt
+    export VH_QT_WINDOWS="$qt_prefix"
+    export WINEPREFIX="$build/wine"
+    rm -rf "$WINEPREFIX"
+    "$root/scripts/with-xvfb.sh" --no-window-manager "$0" wine_tests
+}
+
+step_wine_tests() {
+    local started=$SECONDS status=0
+    # No Mono or Gecko to offer to download; nothing here needs them.
+    export WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all
+    # Started here and detached: a Wine server and services started by the
+    # first test would hold ctest's output open until they time out.
+    setsid wineserver -p </dev/null >/dev/null 2>&1
+    setsid wine wineboot --init </dev/null >/dev/null 2>&1
+    # A virtual desktop for every program of the prefix, as winecfg sets it:
+    # Wine then keeps the z-order and the foreground itself, as Windows does.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null
+    wineserver -k || true
+    wineserver -w
+    setsid wineserver -p </dev/null >/dev/null 2>&1
+    setsid wine wineboot </dev/null >/dev/null 2>&1
+    log "Wine prefix ready in $((SECONDS - started)) s"
+    (cd "$build" && ctest --output-on-failure -j "${VH_JOBS:-2}") || status=$?
+    wineserver -k || true
+    log "tests under Wine took $((SECONDS - started)) s"
+    return "$status"
+}
+
+if [ "${steps[0]}" = wine_tests ]; then
+    # Inside the X server that step_test started.
+    find_qt
+    step_wine_tests
+    exit
+fi
+for step in "${steps[@]}"; do
+    "step_$step"
+done

@@ -1,0 +1,20 @@
+// Lists the visible top-level windows of the desktop, topmost first, one
+// "title|left|top|right|bottom|foreground" line each, for the Wine test:
+// inside Wine's virtual desktop the X tools see one window only.
+#include <windows.h>
+
+#include <cstdio>
+
+int main()
+{
+    const HWND foreground = GetForegroundWindow();
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        char title[256];
+        RECT frame;
+        if (!IsWindowVisible(window) || GetWindowTextA(window, title, sizeof title) == 0 ||
+            !GetWindowRect(window, &frame))
+            continue;
+        std::printf("%s|%ld|%ld|%ld|%ld|%d\n", title, frame.left, frame.top, frame.right,
+                    frame.bottom, window == foreground);
+    }
+}

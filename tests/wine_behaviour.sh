@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# The Windows program under Wine, in Wine's virtual desktop (the prefix's
+# default desktop, set up by scripts/windows.sh), where Wine keeps the z-order
+# and the foreground as Windows does: the strip stays above a
+# newly activated window, which keeps the keyboard; a second start raises the
+# first strip; the settings are text values in the registry after a close; a
+# start after a killed run works; the installer installs, and its uninstaller
+# removes the files and the Run value but keeps the settings.
+# Usage: wine_behaviour.sh PROGRAM OTHER_WINDOW WINDOW_LISTER INSTALLER SHOTS
+set -euo pipefail
+program="$1" other="$2" lister="$3" installer="$4" shots="$5"
+wine_run="$(dirname "$0")/../scripts/wine-run.sh"
+strip='VH-WREN-TICKER:'
+work="$(mktemp -d)"
+trap 'wine taskkill /F /IM vh-wren-ticker.exe >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
+mkdir -p "$shots"
+
+fail() {
+    echo "FAIL: $*"
+    windows
+    exit 1
+}
+windows() { "$wine_run" "$lister" | tr -d '\r'; }
+field() { windows | awk -F'|' -v t="$1" -v f="$2" '$1 == t { print $f; exit }'; }
+# Line number of a window in the list, topmost first.
+rank() { windows | grep -n -F -m1 "$1|" | cut -d: -f1; }
+eventually() {
+    for _ in $(seq 60); do
+        "$@" && return 0
+        sleep 0.25
+    done
+    return 1
+}
+shown() { [ -n "$(field "$1" 1)" ]; }
+hidden() { ! shown "$1"; }
+foreground() { [ "$(field "$1" 6)" = 1 ]; }
+count() { windows | grep -c -F "$1|" || true; }
+start() { "$wine_run" "$@" & }
+desktop() { xdotool search --name 'Wine desktop' | head -n1; }
+shoot() {
+    local l t r b
+    IFS='|' read -r _ l t r b _ < <(windows | grep -F -m1 "$1|")
+    import -window "$(desktop)" -crop "$((r - l))x$((b - t))+$l+$t" "$shots/$2.png"
+}
+
+start "$program"
+eventually shown "$strip" || fail "the strip did not appear"
+shoot "$strip" wine-main-strip
+
+# A newly started window comes to the front and takes the keyboard; the
+# keeper, ticking each second, puts the strip above it without taking either.
+start "$other" Other >"$work/other.out"
+eventually foreground Other || fail "the other window did not come to the front"
+sleep 2.5
+[ "$(rank "$strip")" -lt "$(rank Other)" ] || fail "the strip is not above the other window"
+foreground Other || fail "the keeper took the activation from the other window"
+xdotool windowfocus --sync "$(desktop)" type --delay 100 typed
+sleep 1
+wine taskkill /IM x11_other_window.exe >/dev/null
+eventually grep -q '^typed: typed' "$work/other.out" ||
+    fail "the other window did not get the keys: $(cat "$work/other.out")"
+
+# A second start hands over to the first, which comes to the front.
+timeout 30 "$wine_run" "$program" || fail "the second start ended with status $?"
+eventually foreground "$strip" || fail "the second start did not raise the strip"
+[ "$(count "$strip")" = 1 ] || fail "$(count "$strip") strips"
+
+# The About and live calculations windows, for the pictures.
+xdotool windowfocus --sync "$(desktop)" key Return
+eventually shown 'VH-WREN-TICKER - ABOUT' || fail "Return opened no About window"
+shoot 'VH-WREN-TICKER - ABOUT' wine-about-window
+# OK has the focus; "Live Calculations" is third after it in the tab order.
+xdotool key Tab Tab Tab space
+eventually shown 'VH-WREN-TICKER - LIVE CALCULATIONS' || fail "the live window did not open"
+sleep 1.5
+shoot 'VH-WREN-TICKER - LIVE CALCULATIONS' wine-live-calculations
+
+# Ended as a logout ends it (WM_QUERYENDSESSION, then WM_ENDSESSION), it
+# unloads its three windows and saves, as text values.
+wine wineboot --end-session
+eventually hidden "$strip" || fail "the session's end did not end the strip"
+wine reg query 'HKCU\Software\VH_WTK\vh-wren-ticker' | tr -d '\r' | tee "$work/reg"
+grep -Eq '^ +MAIN_Left +REG_SZ +-?[0-9]' "$work/reg" || fail "no MAIN_Left text in the registry"
+
+# A killed run leaves its lock behind; the next start must not be stopped.
+start "$program"
+eventually shown "$strip" || fail "the strip did not appear"
+wine taskkill /F /IM vh-wren-ticker.exe >/dev/null
+eventually hidden "$strip" || fail "the strip was not killed"
+start "$program"
+eventually shown "$strip" || fail "the start after a killed run showed no strip"
+wine taskkill /IM vh-wren-ticker.exe >/dev/null
+eventually hidden "$strip" || fail "the strip did not close"
+
+# Installed silently for this user, started, set to start at login, removed.
+wine "$installer" /S
+installed="$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Local/Programs/VH-WREN-TICKER/vh-wren-ticker.exe')"
+[ -n "$installed" ] || fail "nothing installed"
+find "$WINEPREFIX/drive_c/users" -name 'VH-WREN-TICKER.lnk' | grep -q . || fail "no Start-menu entry"
+# Without the build's Qt on the path: the installed files must do.
+WINEPATH= wine "$installed" &
+eventually shown "$strip" || fail "the installed program showed no strip"
+WINEPATH= wine "$installed" --start-at-login on
+run_value() {
+    wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' \
+        /v example.voltharbor.VhWrenTicker >/dev/null 2>&1
+}
+no_run_value() { ! run_value; }
+run_value || fail "no Run value"
+wine "$(dirname "$installed")/uninstall.exe" /S
+eventually test ! -e "$installed" || fail "the uninstaller left the program"
+eventually no_run_value || fail "the uninstaller left the Run value"
+wine reg query 'HKCU\Software\VH_WTK\vh-wren-ticker' >/dev/null || fail "the uninstaller removed the settings"
+echo "the program behaved under Wine; pictures in $shots"
