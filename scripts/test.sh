@@ -27,6 +27,9 @@ cmake -S "$root" -B "$build" "${options[@]}" >/dev/null
 targets=()
 commands=""
 if [ "$#" -gt 0 ]; then
+    # The program itself too: tests name it in their environment or install
+    # it, not only on their command line.
+    targets+=(vh-wren-ticker)
     known="$(cmake --build "$build" --target help | sed -n 's/^\.\.\. \([^ ]*\).*/\1/p')"
     # The test files, not ctest -V: before the build ctest finds no commands.
     for test in $(cd "$build" && ctest -N "$@" | sed -n 's/^ *Test *#[0-9]*: //p'); do
