@@ -27,8 +27,8 @@ cmake -S "$root" -B "$build" "${options[@]}" >/dev/null
 targets=()
 commands=""
 if [ "$#" -gt 0 ]; then
-    # The program itself too: tests name it in their environment or install
-    # it, not only on their command line.
+    # The program itself too: tests name it in their environment, not only
+    # on their command line.
     targets+=(vh-wren-ticker)
     known="$(cmake --build "$build" --target help | sed -n 's/^\.\.\. \([^ ]*\).*/\1/p')"
     # The test files, not ctest -V: before the build ctest finds no commands.
@@ -39,6 +39,10 @@ if [ "$#" -gt 0 ]; then
         name="$(basename -- "$word")"
         if [[ "$word" == "$build"/* ]] && grep -qx "$name" <<<"$known"; then
             targets+=("$name")
+        elif [ "$word" = "$build" ]; then
+            # A test given the whole build folder installs or packages it.
+            targets=()
+            break
         fi
     done
 fi
