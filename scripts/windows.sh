@@ -63,15 +63,15 @@ SOURCES
 # Test, with the windows and offscreen platforms. directwrite3 would make the
 # windows plugin need a font database Debian's source cannot link; Debian's
 # source lacks wintab, which tablet events need. The offscreen platform draws
-# text through the bundled freetype. Without OpenGL, Qt 6.4.2's windows
-# plugin still asks for dynamic GL loading unless told not to, and fails to
-# compile.
+# text through the bundled freetype. Without OpenGL and SSL, Qt 6.4.2 still
+# builds dynamic GL loading and the schannel TLS plugin unless told not to,
+# and neither compiles.
 qt_flags=(
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
     -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_dbus=OFF -DFEATURE_icu=OFF -DFEATURE_sql=OFF
-    -DFEATURE_ssl=OFF -DFEATURE_openssl=OFF -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF
+    -DFEATURE_ssl=OFF -DFEATURE_openssl=OFF -DFEATURE_schannel=OFF -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF
     -DFEATURE_directwrite3=OFF -DFEATURE_tabletevent=OFF
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_printsupport=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
