@@ -21,26 +21,8 @@ if [ "${VH_SETUP_X11_TESTS:-1}" = 1 ]; then
     packages+=(desktop-file-utils appstream man-db file dpkg-dev lintian librsvg2-bin)
 fi
 
-as_root() {
-    if [ "$(id -u)" -eq 0 ]; then
-        "$@"
-    else
-        sudo "$@"
-    fi
-}
-
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$package")
-    fi
-done
-if [ "${#missing[@]}" -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    as_root apt-get update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
-        "${missing[@]}" >/dev/null
-fi
+source "$(dirname "$0")/packages.sh"
+install_packages "${packages[@]}"
 
 # The engine is tested under a locale whose decimal separator is ",".
 if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then

@@ -16,27 +16,7 @@ steps=("$@")
 
 log() { printf '== %s: %s\n' "$(date -u +%H:%M:%S)" "$*"; }
 
-as_root() {
-    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-# Other builds on the machine may hold the dpkg lock for a while.
-apt_get() {
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 "$@"
-}
-
-install_packages() {
-    local missing=() package
-    for package in "$@"; do
-        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-            missing+=("$package")
-        fi
-    done
-    if [ "${#missing[@]}" -gt 0 ]; then
-        log "installing ${missing[*]}"
-        apt_get update -qq
-        apt_get install -y -qq "${missing[@]}" >/dev/null
-    fi
-}
+source "$root/scripts/packages.sh"
 
 # apt-get source needs the source lists, which a Debian image leaves out.
 enable_sources() {
