@@ -129,8 +129,7 @@ step_package() {
     version="$(sed -n 's/^project(VhWrenTicker VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")"
     rm -rf "$stage" "$release"
     mkdir -p "$stage/platforms" "$stage/styles" "$release"
-    cp "$build/src/vh-wren-ticker.exe" "$stage/"
-    x86_64-w64-mingw32-strip "$stage/vh-wren-ticker.exe"
+    cp "$build/vh-wren-ticker.exe" "$stage/"
     local library runtime
     for library in Core Gui Widgets Network; do
         cp "$qt_prefix/bin/Qt6$library.dll" "$stage/"
@@ -140,6 +139,8 @@ step_package() {
     runtime="$(dirname "$("$mingw_cxx" -print-libgcc-file-name)")"
     cp "$runtime/libstdc++-6.dll" "$runtime/libgcc_s_seh-1.dll" \
         /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$stage/"
+    # Qt's release build keeps its symbols; nobody debugs from the zip.
+    find "$stage" -name '*.dll' -o -name '*.exe' | xargs x86_64-w64-mingw32-strip --strip-unneeded
     cp "$root/LICENSE" "$stage/LICENSE.txt"
     (cd "$stage" && zip -qr "$release/vh-wren-ticker-$version-windows-x64.zip" .)
     makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DICON="$build/src/vh-wren-ticker.ico" \
