@@ -3,7 +3,9 @@
 # and NSIS, cross-builds Qt once into a cache outside the checkout, builds the
 # program and its tests, runs the tests under Wine and makes the release files
 # in build-windows/release.
-# Usage: windows.sh [STEP...]   steps: qt build package test (default: all)
+# Usage: windows.sh [STEP...] [-- CTEST_ARGUMENTS...]
+#   steps: qt build package test (default: all); the arguments after "--"
+#   choose the tests, as "-- -R wine".
 # VH_WINDOWS_CACHE moves the Qt cache (default /var/cache/vh-wren-ticker).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -11,7 +13,12 @@ cache_root="${VH_WINDOWS_CACHE:-/var/cache/vh-wren-ticker}"
 build="$root/build-windows"
 toolchain="$root/cmake/MingwW64.cmake"
 mingw_cxx=x86_64-w64-mingw32-g++-posix
-steps=("$@")
+steps=()
+while [ $# -gt 0 ] && [ "$1" != -- ]; do
+    steps+=("$1")
+    shift
+done
+[ $# -eq 0 ] || shift
 [ "${#steps[@]}" -gt 0 ] || steps=(qt build package test)
 
 log() { printf '== %s: %s\n' "$(date -u +%H:%M:%S)" "$*"; }
@@ -157,11 +164,15 @@ step_test() {
     export VH_QT_WINDOWS="$qt_prefix"
     export WINEPREFIX="$build/wine"
     rm -rf "$WINEPREFIX"
-    "$root/scripts/with-xvfb.sh" --no-window-manager "$0" wine_tests
+    mkdir -p "$WINEPREFIX"
+    "$root/scripts/with-xvfb.sh" --no-window-manager "$root/scripts/windows.sh" wine_tests -- "$@"
 }
 
 step_wine_tests() {
     local started=$SECONDS status=0
+    # with-xvfb.sh picks the Linux Qt's X11 platform, which the Windows Qt
+    # lacks; its programs use their own unless a test asks for offscreen.
+    unset QT_QPA_PLATFORM
     # No Mono or Gecko to offer to download; nothing here needs them.
     export WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all
     # Started here and detached: a Wine server and services started by the
@@ -177,7 +188,7 @@ step_wine_tests() {
     setsid wineserver -p </dev/null >/dev/null 2>&1
     setsid wine wineboot </dev/null >/dev/null 2>&1
     log "Wine prefix ready in $((SECONDS - started)) s"
-    (cd "$build" && ctest --output-on-failure -j "${VH_JOBS:-2}") || status=$?
+    (cd "$build" && ctest --output-on-failure -j "${VH_JOBS:-2}" "$@") || status=$?
     wineserver -k || true
     log "tests under Wine took $((SECONDS - started)) s"
     return "$status"
@@ -186,9 +197,9 @@ step_wine_tests() {
 if [ "${steps[0]}" = wine_tests ]; then
     # Inside the X server that step_test started.
     find_qt
-    step_wine_tests
+    step_wine_tests "$@"
     exit
 fi
 for step in "${steps[@]}"; do
-    "step_$step"
+    "step_$step" "$@"
 done

@@ -54,7 +54,7 @@ eventually foreground Other || fail "the other window did not come to the front"
 sleep 2.5
 [ "$(rank "$strip")" -lt "$(rank Other)" ] || fail "the strip is not above the other window"
 foreground Other || fail "the keeper took the activation from the other window"
-xdotool windowfocus --sync "$(desktop)" type --delay 100 typed
+xdotool type --delay 100 typed
 sleep 1
 wine taskkill /IM x11_other_window.exe >/dev/null
 eventually grep -q '^typed: typed' "$work/other.out" ||
@@ -66,7 +66,7 @@ eventually foreground "$strip" || fail "the second start did not raise the strip
 [ "$(count "$strip")" = 1 ] || fail "$(count "$strip") strips"
 
 # The About and live calculations windows, for the pictures.
-xdotool windowfocus --sync "$(desktop)" key Return
+xdotool key Return
 eventually shown 'VH-WREN-TICKER - ABOUT' || fail "Return opened no About window"
 shoot 'VH-WREN-TICKER - ABOUT' wine-about-window
 # OK has the focus; "Live Calculations" is third after it in the tab order.
