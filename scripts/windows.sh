@@ -183,6 +183,9 @@ step_wine_tests() {
     # Wine then keeps the z-order and the foreground itself, as Windows does.
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null
+    # Debian's Wine does not find the TrueType fonts of fonts-wine where it
+    # installs them; without Marlett the caption buttons are drawn as letters.
+    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     wineserver -k || true
     wineserver -w
     setsid wineserver -p </dev/null >/dev/null 2>&1
