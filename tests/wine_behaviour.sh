@@ -4,7 +4,7 @@
 # and the foreground as Windows does: the strip stays above a
 # newly activated window, which keeps the keyboard; a second start raises the
 # first strip; the settings are text values in the registry after a close; a
-# start after a killed run works; the installer installs, and its uninstaller
+# start after a killed run works, even when its lock names a live process; the installer installs, and its uninstaller
 # removes the files and the Run value but keeps the settings.
 # Usage: wine_behaviour.sh PROGRAM OTHER_WINDOW WINDOW_LISTER INSTALLER SHOTS
 set -euo pipefail
@@ -82,11 +82,21 @@ eventually hidden "$strip" || fail "the session's end did not end the strip"
 wine reg query 'HKCU\Software\VH_WTK\vh-wren-ticker' | tr -d '\r' | tee "$work/reg"
 grep -Eq '^ +MAIN_Left +REG_SZ +-?[0-9]' "$work/reg" || fail "no MAIN_Left text in the registry"
 
-# A killed run leaves its lock behind; the next start must not be stopped.
+# A killed run leaves its lock behind, and Windows soon gives its process id
+# to another process; the next start must not be stopped by either.
 start "$program"
 eventually shown "$strip" || fail "the strip did not appear"
 wine taskkill /F /IM vh-wren-ticker.exe >/dev/null
 eventually hidden "$strip" || fail "the strip was not killed"
+# The lock file alone takes a live process of the program's name for the
+# holder, so the other window runs under that name.
+mkdir "$work/namesake"
+cp "$other" "$work/namesake/vh-wren-ticker.exe"
+start "$work/namesake/vh-wren-ticker.exe" Namesake
+eventually shown Namesake || fail "the namesake did not appear"
+lock="$(find "$WINEPREFIX/drive_c/users" -name '*.lock' -path '*vh-wren-ticker*')"
+[ -n "$lock" ] || fail "the killed run left no lock"
+sed -i "1s/.*/$(field Namesake 7)/" "$lock"
 start "$program"
 eventually shown "$strip" || fail "the start after a killed run showed no strip"
 wine taskkill /IM vh-wren-ticker.exe >/dev/null

@@ -1,5 +1,5 @@
 // Lists the visible top-level windows of the desktop, topmost first, one
-// "title|left|top|right|bottom|foreground" line each, for the Wine test:
+// "title|left|top|right|bottom|foreground|process id" line each, for the Wine test:
 // inside Wine's virtual desktop the X tools see one window only.
 #include <windows.h>
 
@@ -14,7 +14,9 @@ int main()
         if (!IsWindowVisible(window) || GetWindowTextA(window, title, sizeof title) == 0 ||
             !GetWindowRect(window, &frame))
             continue;
-        std::printf("%s|%ld|%ld|%ld|%ld|%d\n", title, frame.left, frame.top, frame.right,
-                    frame.bottom, window == foreground);
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        std::printf("%s|%ld|%ld|%ld|%ld|%d|%lu\n", title, frame.left, frame.top, frame.right,
+                    frame.bottom, window == foreground, process);
     }
 }
