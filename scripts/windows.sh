@@ -6,7 +6,8 @@
 # Usage: windows.sh [STEP...] [-- CTEST_ARGUMENTS...]
 #   steps: qt build package test (default: all); the arguments after "--"
 #   choose the tests, as "-- -R wine".
-# VH_WINDOWS_CACHE moves the Qt cache (default /var/cache/vh-wren-ticker).
+# VH_WINDOWS_CACHE moves the Qt cache (default /var/cache/vh-wren-ticker);
+# VH_JOBS sets how many compilers run at once (default: one per processor).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cache_root="${VH_WINDOWS_CACHE:-/var/cache/vh-wren-ticker}"
@@ -96,15 +97,20 @@ step_qt() {
     # says it is the same source with the same flags.
     if [ ! -f "$work/build/build.ninja" ]; then
         as_root rm -rf "$work" "$qt_prefix"
-        as_root mkdir -p "$work"
+        # The cache is the system's; the build and install are the user's.
+        as_root mkdir -p "$work" "$qt_prefix"
+        as_root chown "$(id -u):$(id -g)" "$work" "$qt_prefix"
         (cd "$work" && apt_get source -qq "qt6-base=$qt_version" >/dev/null)
         local source
         source="$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')"
+        # The build refers to its toolchain file by path; a copy lets a cut
+        # build go on from another checkout.
+        cp "$toolchain" "$work/toolchain.cmake"
         cmake -S "$source" -B "$work/build" -G Ninja -Wno-dev \
-            -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
+            -DCMAKE_TOOLCHAIN_FILE="$work/toolchain.cmake" -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
             "${qt_flags[@]}" >"$work/configure.log"
     fi
-    nice -n 19 cmake --build "$work/build" --parallel "${VH_JOBS:-2}"
+    nice -n 19 cmake --build "$work/build" --parallel "${VH_JOBS:-$(nproc)}"
     cmake --install "$work/build" >/dev/null
     touch "$qt_prefix/.complete"
     as_root rm -rf "$work"
@@ -123,7 +129,7 @@ step_build() {
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh" \
         -DVH_WARNINGS_AS_ERRORS=ON "${options[@]}" >/dev/null
-    cmake --build "$build" --parallel "${VH_JOBS:-2}"
+    cmake --build "$build" --parallel "${VH_JOBS:-$(nproc)}"
     log "program and tests built in $((SECONDS - started)) s"
 }
 
@@ -191,7 +197,7 @@ step_wine_tests() {
     setsid wineserver -p </dev/null >/dev/null 2>&1
     setsid wine wineboot </dev/null >/dev/null 2>&1
     log "Wine prefix ready in $((SECONDS - started)) s"
-    (cd "$build" && ctest --output-on-failure -j "${VH_JOBS:-2}" "$@") || status=$?
+    (cd "$build" && ctest --output-on-failure -j "${VH_JOBS:-$(nproc)}" "$@") || status=$?
     wineserver -k || true
     log "tests under Wine took $((SECONDS - started)) s"
     return "$status"
