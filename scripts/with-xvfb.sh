@@ -58,6 +58,8 @@ cleanup() {
 trap cleanup EXIT
 
 alive() { kill -0 "$1" 2>/dev/null; }
+# The tests' one factor for a loaded or instrumented run lengthens these waits too.
+steps() { seq $(($1 * ${VH_TEST_TIME_FACTOR:-1})); }
 
 # The window manager names its check window on the root and the window
 # names the manager: it has the screen, with the hints the tests rely on.
@@ -67,7 +69,8 @@ wm_has_screen() {
     [ -n "$check" ] && xprop -id "$check" _NET_WM_NAME 2>/dev/null | grep -q "\"$wm_name\""
 }
 
-# Sets `reason` and fails when the session does not come up within 10 s a step.
+# Sets `reason` and fails when the session does not come up within 10 s a
+# step (15 s for the window manager), times the tests' factor.
 start_session() {
     local step
     : >"$work/display"
@@ -78,7 +81,7 @@ start_session() {
     xvfb_pid=$!
     # Tests that take the X server away kill this one.
     export VH_XVFB_PID="$xvfb_pid"
-    for step in $(seq 100); do
+    for step in $(steps 100); do
         [ -s "$work/display" ] && break
         alive "$xvfb_pid" || break
         sleep 0.1
@@ -88,7 +91,7 @@ start_session() {
         return 1
     fi
     export DISPLAY=":$(tr -d '\n' <"$work/display")"
-    for step in $(seq 100); do
+    for step in $(steps 100); do
         xdpyinfo >/dev/null 2>&1 && break
         alive "$xvfb_pid" || break
         sleep 0.1
@@ -99,13 +102,20 @@ start_session() {
     fi
     [ -n "$wm" ] || return 0
 
+    # The window manager and the services its bus starts (dconf, xfconf) keep
+    # their settings in a home of their own: never the user's, and never one
+    # that a test beside this one writes at the same time.
+    local home="$work/home"
+    mkdir -p "$home" && mkdir -p -m 700 "$home/runtime"
+    local private=(HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_CACHE_HOME="$home/cache"
+        XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/runtime")
     if [ "$wm" != openbox ]; then
-        eval "$(dbus-launch --sh-syntax)"
+        eval "$(env "${private[@]}" dbus-launch --sh-syntax)"
         bus_pid="$DBUS_SESSION_BUS_PID"
     fi
-    HOME="$work" "${wm_command[@]}" >"$work/wm.log" 2>&1 &
+    env "${private[@]}" "${wm_command[@]}" >"$work/wm.log" 2>&1 &
     wm_pid=$!
-    for step in $(seq 150); do
+    for step in $(steps 150); do
         wm_has_screen && return 0
         alive "$wm_pid" || break
         sleep 0.1

@@ -1,5 +1,6 @@
 // The options, run as the user runs them: the real executable in a process
 // of its own, without any display.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -12,8 +13,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Where --start-at-login writes on Windows while this test runs, instead of
-// the user's own Run key.
-const QString scratchRunKey = u"HKEY_CURRENT_USER\\Software\\VH_WTK_tests\\Run"_s;
+// the user's own Run key: a key of this process's own, as other tests write
+// scratch keys beside it at the same time.
+const QString scratchKeys = u"HKEY_CURRENT_USER\\Software\\VH_WTK_tests"_s;
+const QString scratchName = u"CommandLine-%1"_s.arg(QCoreApplication::applicationPid());
+const QString scratchRunKey = scratchKeys + u'\\' + scratchName + u"\\Run"_s;
 #ifdef Q_OS_WIN
 const QString executableSuffix = u".exe"_s;
 #else
@@ -28,6 +32,7 @@ class tst_CommandLine : public QObject
 
 private slots:
     void init();
+    void cleanupTestCase();
     void endsWithStatus_data();
     void endsWithStatus();
     void startAtLogin_data();
@@ -53,6 +58,13 @@ void tst_CommandLine::init()
     QVERIFY(m_home.isValid());
 }
 
+void tst_CommandLine::cleanupTestCase()
+{
+#ifdef Q_OS_WIN
+    QSettings(scratchKeys, QSettings::NativeFormat).remove(scratchName);
+#endif
+}
+
 tst_CommandLine::Run tst_CommandLine::run(const QString &program, const QStringList &arguments,
                                           const QStringList &setting)
 {
@@ -70,8 +82,13 @@ tst_CommandLine::Run tst_CommandLine::run(const QString &program, const QStringL
     }
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
-    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit)
-        return {-1, {}, QStringLiteral("did not end by itself")};
+    // Why a run went wrong, for the failure message: it did not start, it
+    // crashed (with the code Windows gives), or it did not end in time.
+    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit) {
+        return {-1, {},
+                u"%1 (exit code %2)"_s.arg(process.errorString())
+                    .arg(quint32(process.exitCode()), 0, 16)};
+    }
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
             QString::fromLocal8Bit(process.readAllStandardError())};
 }
@@ -135,6 +152,8 @@ void tst_CommandLine::endsWithStatus()
     QFETCH(QString, err);
     QFETCH(QStringList, setting);
     const Run result = run(qEnvironmentVariable("VH_PROGRAM"), arguments, setting);
+    if (result.status != status)
+        qWarning("%s", qPrintable(result.err));
     QCOMPARE(result.status, status);
     const auto holdsLine = [](const QString &text, const QString &line) {
         return line.isEmpty() || text.contains(line);
@@ -176,21 +195,21 @@ void tst_CommandLine::startAtLogin()
     Q_UNUSED(tryExec);
     const QString value = entryName.chopped(qsizetype(sizeof ".desktop" - 1));
     Run result = run(program, {u"--start-at-login"_s, u"on"_s});
-    QCOMPARE(result.status, 0);
+    QVERIFY2(result.status == 0, qPrintable(result.err));
     QVERIFY2(result.out.contains(u"wrote the value %1 under %2"_s.arg(value, scratchRunKey)),
              qPrintable(result.out));
     QCOMPARE(QSettings(scratchRunKey, QSettings::NativeFormat).value(value).toString(),
              u'"' + QDir::toNativeSeparators(program) + u'"');
 
     result = run(program, {u"--start-at-login"_s, u"off"_s});
-    QCOMPARE(result.status, 0);
+    QVERIFY2(result.status == 0, qPrintable(result.err));
     QVERIFY2(result.out.contains(u"removed the value "_s + value), qPrintable(result.out));
     QVERIFY(!QSettings(scratchRunKey, QSettings::NativeFormat).contains(value));
 #else
     const QString entry = m_home.path() + u"/config/autostart/"_s + entryName;
 
     Run result = run(program, {u"--start-at-login"_s, u"on"_s});
-    QCOMPARE(result.status, 0);
+    QVERIFY2(result.status == 0, qPrintable(result.err));
     QVERIFY2(result.out.contains(u"wrote "_s + entry), qPrintable(result.out));
     QFile written(entry);
     QVERIFY(written.open(QIODevice::ReadOnly));
@@ -201,7 +220,7 @@ void tst_CommandLine::startAtLogin()
     QVERIFY2(validates(entry, report), qPrintable(report));
 
     result = run(program, {u"--start-at-login"_s, u"off"_s});
-    QCOMPARE(result.status, 0);
+    QVERIFY2(result.status == 0, qPrintable(result.err));
     QVERIFY2(result.out.contains(u"removed "_s + entry), qPrintable(result.out));
     QVERIFY(!QFile::exists(entry));
 #endif

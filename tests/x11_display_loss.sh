@@ -10,8 +10,8 @@ stored() { grep -qs '^MAIN_Left=4500$' "$settings" && grep -qs '^MAIN_Top=3000$'
 
 start_strip /dev/null
 wmctrl -i -r "$strip" -e 0,300,200,-1,-1
-until_deadline $(($(now_ms) + 10000)) stored || true
+within 10000 stored || true
 kill -KILL "$VH_XVFB_PID"
-timeout 20 tail --pid="$pid" -f /dev/null || fail "still running without its X server"
+timeout "$(scaled 20)" tail --pid="$pid" -f /dev/null || fail "still running without its X server"
 stored || fail "position not kept: $(cat "$settings" 2>/dev/null)"
 echo "the position moved to was kept when the X server went away"

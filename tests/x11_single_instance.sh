@@ -15,13 +15,12 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 describe() { xprop -root _NET_ACTIVE_WINDOW _NET_CLIENT_LIST_STACKING; }
 strips() { xdotool search --onlyvisible --name '^VH-WREN-TICKER:$' 2>/dev/null || true; }
-# Retries a check every 50 ms for up to 5 seconds.
-eventually() { until_deadline $(($(now_ms) + 5000)) "$@"; }
+eventually() { within 5000 "$@"; }
 strip_count_is() { [ "$(strips | wc -l)" = "$1" ]; }
 # The next start, which must hand over and end by itself with status 0.
 hand_over() {
     local status=0
-    timeout 20 "$1" || status=$?
+    timeout "$(scaled 20)" "$1" || status=$?
     [ "$status" = 0 ] || fail "second start of $1 ended with status $status"
 }
 
@@ -34,7 +33,7 @@ xprop -id "$strip" WM_CLASS | grep -q ", \"$class\"\$" ||
 
 "$other" "Another program" &
 pids+=("$!")
-front="$(timeout 10 xdotool search --sync --onlyvisible --name '^Another program$' | head -n1)"
+front="$(window_id 'Another program')"
 eventually is_active "$front" || fail "the other window never became active"
 
 # A strip that has run for an hour still holds its lock: age alone never

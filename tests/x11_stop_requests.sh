@@ -15,16 +15,18 @@ for ending in TERM INT HUP QUIT windowclose; do
     rm -f "$settings"
     start_strip
     # 300,200 pixels are 4500,3000 twips. Well within the two seconds after
-    # which the strip saves a move by itself, so the ending must save it.
-    wmctrl -i -r "$strip" -e 0,300,200,-1,-1
-    sleep 0.5
+    # which the strip saves a move by itself, so the ending must save it. A
+    # signal is not ordered with the window manager's notice of the move, so
+    # the program gets a moment to read that.
+    move_frame "$strip" 300 200 || fail "$ending: not moved to 300,200: at $(frame_place "$strip")"
+    sleep 0.3
     if [ "$ending" = windowclose ]; then
         xdotool windowclose "$strip"
     else
         kill -s "$ending" "$pid"
     fi
     status=0
-    timeout 20 tail --pid="$pid" -f /dev/null || fail "$ending: still running"
+    timeout "$(scaled 20)" tail --pid="$pid" -f /dev/null || fail "$ending: still running"
     wait "$pid" || status=$?
     [ "$status" -eq 0 ] || fail "$ending: ended with status $status"
     grep -q '^MAIN_Left=4500$' "$settings" && grep -q '^MAIN_Top=3000$' "$settings" ||
@@ -41,7 +43,7 @@ for lost in ABOUT LIVE_CALCS; do
     about="$(open_about "$strip")"
     [ "$lost" = ABOUT ] && target="$about" || target="$(open_live "$about")"
     xdotool windowclose "$target"
-    until_deadline $(($(now_ms) + 5000)) grep -q "^${lost}_Left=" "$settings" || fail "$lost: not saved"
+    within 5000 grep -q "^${lost}_Left=" "$settings" || fail "$lost: not saved"
     [ "$lost" = LIVE_CALCS ] || about="$(open_about "$strip")"
     live="$(open_live "$about")"
     close_box "$live" && close_box "$about" || fail "$lost: a window did not open and close again"
@@ -60,6 +62,7 @@ pids+=("$!")
 wmctrl -i -c "$(window_id 'VH-WREN-TICKER:')"
 [ -n "$(window_id 'VH-WREN-TICKER')" ] || fail "no message that the settings were not saved"
 kill -TERM "$!"
-timeout 2 tail --pid="$!" -f /dev/null || fail "still running 2 s after SIGTERM, message showing"
+timeout "$(scaled 2)" tail --pid="$!" -f /dev/null ||
+    fail "still running $(scaled 2) s after SIGTERM, message showing"
 grep -q 'could not be written: ".*" is a directory' "$work/stderr" || fail "no message on stderr"
 echo "a message gives way to a stop; owned windows destroyed from outside leave all usable"

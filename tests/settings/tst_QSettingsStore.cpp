@@ -20,6 +20,7 @@
 #endif
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
+#include <string>
 #endif
 
 namespace {
@@ -489,9 +490,12 @@ int main(int argc, char *argv[])
         return 1;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
 #ifdef Q_OS_WIN
-    // The registry's counterpart: HKEY_CURRENT_USER is a scratch key for
-    // this process, so the user's own settings stay untouched.
-    const wchar_t *const scratch = L"Software\\VH_WTK_tests";
+    // The registry's counterpart: HKEY_CURRENT_USER is a scratch key of
+    // this process's own, so the user's own settings stay untouched, and so
+    // do the scratch keys of other tests running beside it.
+    const std::wstring name =
+        L"Software\\VH_WTK_tests\\QSettingsStore-" + std::to_wstring(GetCurrentProcessId());
+    const wchar_t *const scratch = name.c_str();
     HKEY home = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, scratch, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &home,
                         nullptr) != ERROR_SUCCESS ||

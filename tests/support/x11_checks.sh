@@ -29,6 +29,13 @@ fail() {
 
 now_ms() { date +%s%3N; }
 
+# Every wait below is sized for a quiet machine. A loaded or instrumented run
+# raises them all at once through VH_TEST_TIME_FACTOR, a whole number that
+# the build sets (tests/CMakeLists.txt), never one wait on its own.
+time_factor="${VH_TEST_TIME_FACTOR:-1}"
+# Any unit: milliseconds for the waits, seconds for `timeout`.
+scaled() { echo $(($1 * time_factor)); }
+
 # Closes a window through the window manager, as the user's close box does,
 # and waits for the program (process id $2): it must end with status 0.
 close_and_wait() {
@@ -48,16 +55,33 @@ until_deadline() {
     done
 }
 
+# Retries a check until it holds, for at most $1 ms (scaled).
+within() { until_deadline $(($(now_ms) + $(scaled "$1"))) "${@:2}"; }
+
 sleep_until() {
     local left=$(($1 - $(now_ms)))
     [ "$left" -le 0 ] || sleep "$((left / 1000)).$(printf '%03d' $((left % 1000)))"
 }
 
 # The first visible window whose caption is exactly $1.
-window_id() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1; }
+window_id() { timeout "$(scaled 10)" xdotool search --sync --onlyvisible --name "^$1\$" | head -n1; }
+
+# Where the window manager has put the frame of window $1: "x y".
+frame_place() {
+    local x y left top
+    read -r x y < <(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left [XY]: *//p' | paste -sd' ')
+    read -r left _ top _ < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,)
+    echo "$((x - ${left:-0})) $((y - ${top:-0}))"
+}
+frame_is() { [ "$(frame_place "$1")" = "$2 $3" ]; }
+# Moves the frame of window $1 to $2,$3 as another program would, and waits
+# until the window manager has done it: some apply a move only later.
+move_frame() { wmctrl -i -r "$1" -e "0,$2,$3,-1,-1" && within 5000 frame_is "$@"; }
 
 # A window property of the root (the last value of a list).
 root_window() { xprop -root "$1" | sed 's/.*[ ,#]//'; }
+# A check to retry: the property is read afresh each time.
+root_is() { [ "$(root_window "$1")" = "$2" ]; }
 
 # Bottom to top, one decimal id a line.
 stacking() {
@@ -82,9 +106,23 @@ is_active() { [ "$(($(xprop -root _NET_ACTIVE_WINDOW | sed 's/.*# //; s/,.*//'))
 is_above() { xprop -id "$1" _NET_WM_STATE | grep -q '_NET_WM_STATE_ABOVE'; }
 not_above() { ! is_above "$1"; }
 
+# Runs a command while process $1 is stopped, so that what the command sees
+# another program do cannot be undone by the program first; a spy such as
+# `xprop -spy` reads before it listens and can miss a quick change.
+while_stopped() {
+    local pid="$1" status=0
+    shift
+    kill -STOP "$pid"
+    "$@" || status=$?
+    kill -CONT "$pid"
+    return "$status"
+}
+
 # The keeper's tests: the strip ($strip) against another program's window
 # ($front) that was made active and above.
 strip_on_top() { not_above "$front" && is_above "$strip" && is_topmost "$strip"; }
+# Puts the other window above, as its user may, once the window manager says so.
+put_above() { wmctrl -i -r "$front" -b add,above && within 5000 is_above "$front"; }
 describe_strip_and_front() {
     echo "strip: $(xprop -id "$strip" _NET_WM_STATE)"
     echo "other: $(xprop -id "$front" _NET_WM_STATE)"
@@ -98,11 +136,14 @@ is_shown() {
         ! xprop -id "$1" _NET_WM_STATE | grep -q '_NET_WM_STATE_HIDDEN'
 }
 
+# Not shown, or gone.
+is_hidden() { ! is_shown "$1" 2>/dev/null; }
+
 # Voluntary context switches of all threads of process $1 so far.
 wakeups() { cat /proc/"$1"/task/*/status | awk '/^voluntary_ctxt_switches:/ { n += $2 } END { print n }'; }
 
 # Closes window $1 through the window manager and waits until it is gone.
-close_box() { wmctrl -i -c "$1" && until_deadline $(($(now_ms) + 5000)) eval "! is_shown $1 2>/dev/null"; }
+close_box() { wmctrl -i -c "$1" && within 5000 is_hidden "$1"; }
 
 # Clicks "Live Calculations" in About window $1, which opens that window.
 open_live() {
@@ -125,7 +166,7 @@ start_strip() {
     fi
     pid=$!
     pids+=("$pid")
-    strip="$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" --name '^VH-WREN-TICKER:$' |
+    strip="$(timeout "$(scaled 20)" xdotool search --sync --onlyvisible --pid "$pid" --name '^VH-WREN-TICKER:$' |
         head -n1)"
     [ -n "$strip" ] || fail "the strip did not appear"
 }

@@ -11,25 +11,18 @@ start_strip
 
 visible() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
 about_open() { xdotool search --onlyvisible --name '^VH-WREN-TICKER - ABOUT$' >/dev/null 2>&1; }
-wait_for() {
-    for _ in $(seq 50); do
-        if "$@"; then return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
 about_closed() { ! about_open; }
 
 xdotool windowactivate --sync "$strip"
 for key in Return space Menu shift+F10 Return; do
     xdotool key "$key"
-    wait_for about_open || { echo "$key: no About window"; exit 1; }
+    within 5000 about_open || { echo "$key: no About window"; exit 1; }
     sleep 0.5
     [ "$(visible)" -eq 2 ] || { echo "$key: $(visible) windows shown, not strip and About"; exit 1; }
     # The window manager may not have handed the new window the focus yet.
     xdotool windowactivate --sync "$(xdotool search --onlyvisible --name '^VH-WREN-TICKER - ABOUT$' | head -n1)"
     xdotool key Escape
-    wait_for about_closed || { echo "$key: Escape left the About window open"; exit 1; }
+    within 5000 about_closed || { echo "$key: Escape left the About window open"; exit 1; }
     sleep 0.5
     [ "$(visible)" -eq 1 ] || { echo "$key: $(visible) windows left, not the strip alone"; exit 1; }
 done

@@ -20,8 +20,7 @@ sleep 2
 mkdir -p "$(dirname "$screenshot")"
 "$grab" "$wid" "$screenshot"
 
-wmctrl -i -r "$wid" -e 0,300,200,-1,-1
-sleep 0.5
+move_frame "$wid" 300 200 || fail "not moved to 300,200: at $(frame_place "$wid")"
 close_and_wait "$wid" "$pid"
 
 cat "$settings"
