@@ -85,7 +85,8 @@ tst_CommandLine::Run tst_CommandLine::run(const QString &program, const QStringL
     // Why a run went wrong, for the failure message: it did not start, it
     // crashed (with the code Windows gives), or it did not end in time.
     if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit) {
-        return {-1, {},
+        return {-1,
+                {},
                 u"%1 (exit code %2)"_s.arg(process.errorString())
                     .arg(quint32(process.exitCode()), 0, 16)};
     }

@@ -120,5 +120,6 @@ run_value || fail "no Run value"
 wine "$(dirname "$installed")/uninstall.exe" /S
 eventually test ! -e "$installed" || fail "the uninstaller left the program"
 eventually no_run_value || fail "the uninstaller left the Run value"
-wine reg query 'HKCU\Software\VH_WTK\vh-wren-ticker' >/dev/null || fail "the uninstaller removed the settings"
+wine reg query 'HKCU\Software\VH_WTK\vh-wren-ticker' >"$work/kept" 2>&1 ||
+    fail "the uninstaller removed the settings: $(tr -d '\r' <"$work/kept"; wine reg query 'HKCU\Software\VH_WTK' /s 2>&1 | tr -d '\r')"
 echo "the program behaved under Wine; pictures in $shots"
