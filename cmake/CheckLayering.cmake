@@ -1,8 +1,10 @@
-# Fails when a source includes a header from a layer above its own, or names
-# a header without its folder. Lower layers come first; a folder may use its
-# own layer and every one before it.
-set(layers base engine settings platform ui windows/common windows/main windows/about windows/live)
+# Fails when a source includes a header from a layer above its own, names a
+# header without its folder, or lies in no layer at all. Lower layers come
+# first; a folder may use its own layer and every one before it. main.cpp,
+# alone at the top of src/, may use them all.
+set(layers base engine settings platform ui windows/common windows/main windows/about windows/live app)
 
+# Sets `result` to the rank of the layer `path` lies in, or to -1.
 function(layer_of path result)
     set(rank 0)
     foreach(layer ${layers})
@@ -12,14 +14,21 @@ function(layer_of path result)
         endif()
         math(EXPR rank "${rank} + 1")
     endforeach()
-    # src/ itself: the program, above everything.
-    set(${result} ${rank} PARENT_SCOPE)
+    set(${result} -1 PARENT_SCOPE)
 endfunction()
 
 set(failures "")
+list(LENGTH layers top)
+string(JOIN ", " layer_names ${layers})
 file(GLOB_RECURSE sources RELATIVE "${ROOT}/src" "${ROOT}/src/*.h" "${ROOT}/src/*.cpp")
 foreach(source ${sources})
     layer_of("${source}" own)
+    if(source STREQUAL "main.cpp")
+        set(own ${top})
+    elseif(own EQUAL -1)
+        list(APPEND failures "src/${source}: lies in no layer (${layer_names})")
+        continue()
+    endif()
     file(STRINGS "${ROOT}/src/${source}" includes REGEX "^#include \"")
     foreach(line ${includes})
         string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" header "${line}")

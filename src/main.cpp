@@ -1,12 +1,12 @@
-#include "CommandLine.h"
-#include "PlatformChoice.h"
-#include "Program.h"
-#include "SingleInstance.h"
+#include "app/CommandLine.h"
+#include "app/PlatformChoice.h"
+#include "app/Program.h"
+#include "app/SingleInstance.h"
 #include "base/ErrorLine.h"
 #include "base/ProgramIdentity.h"
 #include "platform/DisplayReach.h"
+#include "platform/ProcessStart.h"
 #include "platform/Workspaces.h"
-#include "platform/XdgFolders.h"
 #include "ui/CachedPanelStyle.h"
 #include "windows/common/ProgramFont.h"
 #include "windows/common/ProgramIcon.h"
@@ -15,38 +15,11 @@
 #include <QApplication>
 #include <QWidget>
 
-#include <cstdlib>
 #include <optional>
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#endif
-
-namespace {
-
-bool hasGraphicalSession()
-{
-#if defined(Q_OS_LINUX)
-    const auto set = [](const char *name) {
-        const char *value = std::getenv(name);
-        return value && *value;
-    };
-    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
-#else
-    return true;
-#endif
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
-#ifdef Q_OS_UNIX
-    // A file size limit then fails the write, which says so, rather than
-    // killing the program without a word.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
-    XdgFolders::ignoreRelative();
+    ProcessStart::prepare();
     {
         // --help and --version must work without a display, so the options
         // are read before the application connects to one.
@@ -55,7 +28,7 @@ int main(int argc, char *argv[])
         if (const std::optional<int> status = CommandLine::handle(commandLine.arguments()))
             return *status;
     }
-    if (!hasGraphicalSession()) {
+    if (!DisplayReach::sessionNamed()) {
         ErrorLine::print(QStringLiteral("vh-wren-ticker needs a graphical session: neither "
                                         "DISPLAY nor WAYLAND_DISPLAY is set."));
         return 2;

@@ -14,4 +14,9 @@ inline const QString version = QStringLiteral(VH_VERSION);
 // The name the executable is installed under, which names its settings.
 inline const QString executable = QStringLiteral("vh-wren-ticker");
 
+// The name of the file this process was started from, without its folder
+// and extension: a renamed copy is a program of its own, with settings, a
+// login entry and a strip of its own. Needs the application object.
+[[nodiscard]] QString runningExecutable();
+
 } // namespace ProgramIdentity

@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include "engine/SystemTickSource.h"
 
 #include <windows.h>
@@ -8,5 +6,3 @@ std::uint64_t SystemTickSource::milliseconds() const
 {
     return GetTickCount64();
 }
-
-#endif

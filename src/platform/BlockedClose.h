@@ -15,7 +15,7 @@ class BlockedClose : public QObject
 
 public:
     // Watches the native window `window` has now.
-    static std::unique_ptr<BlockedClose> watch(QWidget &window);
+    static std::unique_ptr<BlockedClose> forPlatform(QWidget &window);
     ~BlockedClose() override;
 
 signals:

@@ -1,6 +1,6 @@
 #include "platform/NeverMinimised.h"
 
-#include "platform/NeverMinimisedNative.h"
+#include "platform/MinimiseWatch.h"
 
 #include <QEvent>
 #include <QTimer>
@@ -24,7 +24,7 @@ bool NeverMinimised::eventFilter(QObject *watched, QEvent *event)
     // native window any earlier would change what later moves mean on X11
     // (the client's place instead of the frame's).
     if (event->type() == QEvent::Show && !m_native)
-        m_native = std::make_unique<NativeWatch>(m_window, [this] { restoreSoon(); });
+        m_native = MinimiseWatch::forPlatform(m_window, [this] { restoreSoon(); });
     if (event->type() == QEvent::WindowStateChange && m_window->isMinimized())
         restoreSoon();
     return false;

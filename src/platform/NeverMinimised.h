@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class MinimiseWatch;
 class QWidget;
 
 // For a window without a taskbar entry, which once minimised would be out of
@@ -21,13 +22,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // What only the window system can tell or do, one per platform.
-    class NativeWatch;
-
     void restoreSoon();
     void restore();
 
     QWidget *m_window;
-    std::unique_ptr<NativeWatch> m_native;
+    std::unique_ptr<MinimiseWatch> m_native;
     bool m_restoring = false;
 };

@@ -14,7 +14,7 @@ class StopRequests : public QObject
 
 public:
     // One per process: the handlers are process-wide.
-    static std::unique_ptr<StopRequests> install();
+    static std::unique_ptr<StopRequests> forPlatform();
     ~StopRequests() override;
 
 signals:

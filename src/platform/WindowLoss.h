@@ -15,7 +15,7 @@ class WindowLoss : public QObject
 
 public:
     // Watches the native window `window` has now.
-    static std::unique_ptr<WindowLoss> watch(QWidget &window);
+    static std::unique_ptr<WindowLoss> forPlatform(QWidget &window);
     ~WindowLoss() override;
 
 signals:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/ProgramIdentity.h"
 #include "settings/SettingsStore.h"
 
 #include <QString>
@@ -19,11 +20,8 @@ public:
     // `section` is asked anew at every read and write (a renamed executable
     // starts from defaults). `print` (by default standard error) says when a
     // damaged file was kept aside before it was written anew.
-    explicit QSettingsStore(std::function<QString()> section = &QSettingsStore::executableSection,
+    explicit QSettingsStore(std::function<QString()> section = &ProgramIdentity::runningExecutable,
                             PrintLine print = {});
-
-    // Base name of the running executable, without extension.
-    [[nodiscard]] static QString executableSection();
 
     [[nodiscard]] QString GetSetting(const QString &key, const QString &defaultText) override;
     [[nodiscard]] Refusal SaveSetting(const QString &key, const QString &text) override;

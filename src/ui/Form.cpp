@@ -117,7 +117,7 @@ void Form::watchForLoss()
     // its close box, so that its owner takes input again.
     if (m_loss || !m_surface->parentWidget())
         return;
-    m_loss = WindowLoss::watch(*m_surface);
+    m_loss = WindowLoss::forPlatform(*m_surface);
     // Queued: the unload may show a message, which must not run inside the
     // native event filter that noticed the loss.
     connect(

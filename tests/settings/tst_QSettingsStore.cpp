@@ -1,3 +1,4 @@
+#include "base/ProgramIdentity.h"
 #include "settings/QSettingsStore.h"
 #include "settings/Settings.h"
 
@@ -125,7 +126,7 @@ void TestQSettingsStore::fileIsInTheUsersConfigFolder()
 
 void TestQSettingsStore::executableNamesTheSection()
 {
-    QCOMPARE(QSettingsStore::executableSection(), QString("tst_QSettingsStore"));
+    QCOMPARE(ProgramIdentity::runningExecutable(), QString("tst_QSettingsStore"));
 
     QSettingsStore store;
     QCOMPARE(outcome(store.SaveSetting("AUTOSTART_TICKBOX", "0")), QString("stored"));

@@ -1,0 +1,13 @@
+#include "base/ProgramIdentity.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace ProgramIdentity {
+
+QString runningExecutable()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+} // namespace ProgramIdentity
