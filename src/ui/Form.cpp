@@ -256,6 +256,11 @@ FormTimer *Form::timer(const QString &name) const
     return control<FormTimer>(name);
 }
 
+FormTimer *Form::timer(const char *name) const
+{
+    return timer(QLatin1String(name));
+}
+
 void Form::place(QWidget *control, int left, int top, int width, int height) const
 {
     control->setGeometry(pixels(left), pixels(top), pixels(width), pixels(height));

@@ -4,6 +4,7 @@
 #include "ui/ControlDesign.h"
 #include "ui/FormContext.h"
 #include "ui/FormTimer.h"
+#include "ui/TimerDesign.h"
 
 #include <QMargins>
 #include <QObject>
@@ -79,7 +80,13 @@ public:
         QWidget *window = surface();
         return window ? window->findChild<Control *>(name) : nullptr;
     }
+    // By a name of the window's design tables (DesignTable.h).
+    template <typename Control> Control *control(const char *name) const
+    {
+        return control<Control>(QLatin1String(name));
+    }
     [[nodiscard]] FormTimer *timer(const QString &name) const;
+    [[nodiscard]] FormTimer *timer(const char *name) const;
 
 signals:
     void unloaded();
@@ -129,11 +136,11 @@ protected:
     }
     // A timer of the window whose ticks run `handler`.
     template <typename Window>
-    FormTimer *addTimer(const QString &name, bool enabled, const char *handlerName,
-                        void (Window::*handler)())
+    FormTimer *addTimer(const TimerDesign &design, void (Window::*handler)())
     {
-        FormTimer *timer = addTimer(name, enabled);
+        FormTimer *timer = addTimer(QLatin1String(design.name), design.enabled);
         auto *window = static_cast<Window *>(this);
+        const char *handlerName = design.handler;
         timer->onTimer([this, window, handlerName, handler] {
             guarded(handlerName, [window, handler] { (window->*handler)(); });
         });

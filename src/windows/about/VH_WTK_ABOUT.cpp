@@ -1,6 +1,7 @@
 #include "windows/about/VH_WTK_ABOUT.h"
 
 #include "settings/Settings.h"
+#include "ui/DesignTable.h"
 #include "ui/FailureReporter.h"
 #include "ui/FormTimer.h"
 #include "ui/controls/Label.h"
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <array>
+
 const QString VH_WTK_ABOUT::creatorAddress = QStringLiteral("tamrel44@volt-harbor.example");
 
 namespace {
@@ -21,7 +24,7 @@ namespace {
 using Kind = ControlDesign::Kind;
 
 // In creation order; the titles never take the focus.
-constexpr ControlDesign designs[] = {
+constexpr std::array<ControlDesign, 10> designs{{
     {"LIVE_CALCULATIONS_BUTTON", Kind::Button, 480, 1200, 1695, 495, "Live Calculations", 3},
     {"AlwaysOnTop_TICKBOX", Kind::Tick, 2640, 1200, 975, 495, "Always On Top", 2},
     {"AUTOSTART_TICKBOX", Kind::Tick, 3960, 1200, 975, 495, "AutoStart", 1},
@@ -32,7 +35,12 @@ constexpr ControlDesign designs[] = {
     {"FREEWARE_TEXTBOX", Kind::Label, 5040, 600, 3135, 375, "!!! FREEWARE !!!"},
     {"VH_TITLE_3", Kind::Label, 5040, 120, 1335, 375, "VH-WTK"},
     {"VH_TITLE_2", Kind::Label, 2520, 120, 2415, 375, "VH-WREN-TICKER"},
-};
+}};
+constexpr const char *liveButton = designed(designs, "LIVE_CALCULATIONS_BUTTON").name;
+constexpr const char *alwaysOnTopTickboxName = designed(designs, "AlwaysOnTop_TICKBOX").name;
+constexpr const char *autoStartTickboxName = designed(designs, "AUTOSTART_TICKBOX").name;
+constexpr const char *okButton = designed(designs, "OK_BUTTON").name;
+constexpr const char *creatorLabel = designed(designs, "CREATOR_TEXTBOX").name;
 
 void dress(const ControlDesign &, QWidget *control)
 {
@@ -57,23 +65,23 @@ VH_WTK_ABOUT::VH_WTK_ABOUT(VH_WTK_MAIN &main, FormContext context, std::function
 
 TickBox *VH_WTK_ABOUT::alwaysOnTopTickbox() const
 {
-    return control<TickBox>(QStringLiteral("AlwaysOnTop_TICKBOX"));
+    return control<TickBox>(alwaysOnTopTickboxName);
 }
 
 TickBox *VH_WTK_ABOUT::autoStartTickbox() const
 {
-    return control<TickBox>(QStringLiteral("AUTOSTART_TICKBOX"));
+    return control<TickBox>(autoStartTickboxName);
 }
 
 void VH_WTK_ABOUT::createControls(QWidget *surface)
 {
     addControls(designs, surface, dress);
-    auto *ok = control<QPushButton>(QStringLiteral("OK_BUTTON"));
+    auto *ok = control<QPushButton>(okButton);
     handle(ok, &QPushButton::clicked, "OK_BUTTON_Click", &VH_WTK_ABOUT::OK_BUTTON_Click);
-    handle(control<QPushButton>(QStringLiteral("LIVE_CALCULATIONS_BUTTON")), &QPushButton::clicked,
+    handle(control<QPushButton>(liveButton), &QPushButton::clicked,
            "LIVE_CALCULATIONS_BUTTON_Click", &VH_WTK_ABOUT::LIVE_CALCULATIONS_BUTTON_Click);
-    handle(control<Label>(QStringLiteral("CREATOR_TEXTBOX")), &Label::doubleClicked,
-           "CREATOR_TEXTBOX_DblClick", &VH_WTK_ABOUT::CREATOR_TEXTBOX_DblClick);
+    handle(control<Label>(creatorLabel), &Label::doubleClicked, "CREATOR_TEXTBOX_DblClick",
+           &VH_WTK_ABOUT::CREATOR_TEXTBOX_DblClick);
     ok->setFocus();
     // Escape closes the window as the OK button does.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), surface), &QShortcut::activated, ok,
@@ -120,7 +128,7 @@ void VH_WTK_ABOUT::OK_BUTTON_Click()
 
 void VH_WTK_ABOUT::CREATOR_TEXTBOX_DblClick()
 {
-    control<Label>(QStringLiteral("CREATOR_TEXTBOX"))->setText(creatorAddress);
+    control<Label>(creatorLabel)->setText(creatorAddress);
 }
 
 void VH_WTK_ABOUT::LIVE_CALCULATIONS_BUTTON_Click()
@@ -132,7 +140,7 @@ void VH_WTK_ABOUT::LIVE_CALCULATIONS_BUTTON_Click()
 void VH_WTK_ABOUT::AlwaysOnTop_TICKBOX_Click()
 {
     const bool on = alwaysOnTopTickbox()->value() == 1;
-    m_main.timer(QStringLiteral("AlwaysOnTopTimer"))->setEnabled(on);
+    m_main.alwaysOnTopTimer()->setEnabled(on);
     m_main.alwaysOnTopTickbox()->setValue(on ? 1 : 0);
     saveOption(SettingKey::AlwaysOnTop_TICKBOX, alwaysOnTopTickbox());
 }

@@ -4,6 +4,7 @@
 #include "engine/CellStore.h"
 #include "engine/UptimeEngine.h"
 #include "settings/Settings.h"
+#include "ui/DesignTable.h"
 #include "ui/FailureReporter.h"
 #include "ui/FormTimer.h"
 #include "ui/TimerService.h"
@@ -139,6 +140,16 @@ constexpr std::array<ControlDesign, 73> designs{{
 
 static_assert(showsEachCellOnce(designs, CellNames::LiveWindow));
 
+constexpr std::array<TimerDesign, 1> timers{{
+    {"TEXTBOX_UPDATE_TIMER", true, "TEXTBOX_UPDATE_TIMER_Timer"},
+}};
+
+constexpr const char *timerButtonName = designed(designs, "TIMER_BUTTON").name;
+constexpr const char *okButton = designed(designs, "OK_BUTTON").name;
+constexpr const char *displayName = designed(designs, "VH_UPTIME_DISPLAY_TEXTBOX").name;
+constexpr const char *explanationName = designed(designs, "MATHS_2_TEXTBOX").name;
+constexpr const TimerDesign &mirrorTimer = designed(timers, "TEXTBOX_UPDATE_TIMER");
+
 // The fixed backgrounds are all light: their text is fixed to black, or a
 // dark desktop theme would write light text on them.
 void setBackground(QWidget *widget, const QColor &colour)
@@ -222,14 +233,13 @@ void dress(const ControlDesign &design, QWidget *control)
         field->setText(cell ? latin1(CellNames::designText(*cell))
                             : QStringLiteral("00000X, 00X, 00X, 000X,"));
     } else if (auto *text = qobject_cast<MultiLineField *>(control)) {
-        text->setText(QLatin1String(design.name) == QLatin1String("MATHS_2_TEXTBOX")
+        text->setText(std::string_view(design.name) == explanationName
                           ? VH_WTK_LIVE_CALCULATIONS::explanationText
                           : VH_WTK_LIVE_CALCULATIONS::formulaText);
     }
     applyLook(control, static_cast<Look>(design.look));
 }
 
-const QString displayName = QStringLiteral("VH_UPTIME_DISPLAY_TEXTBOX");
 const QString startTimers = QStringLiteral("START TIMERS");
 const QString stopTimers = QStringLiteral("STOP TIMERS");
 
@@ -254,7 +264,7 @@ TextField *VH_WTK_LIVE_CALCULATIONS::display() const
 
 QPushButton *VH_WTK_LIVE_CALCULATIONS::timerButton() const
 {
-    return control<QPushButton>(QStringLiteral("TIMER_BUTTON"));
+    return control<QPushButton>(timerButtonName);
 }
 
 void VH_WTK_LIVE_CALCULATIONS::createControls(QWidget *surface)
@@ -265,7 +275,7 @@ void VH_WTK_LIVE_CALCULATIONS::createControls(QWidget *surface)
     ControlNames::apply(surface);
     ProgramFont::holdDesignFonts(surface);
     m_display = control<TextField>(displayName);
-    auto *ok = control<QPushButton>(QStringLiteral("OK_BUTTON"));
+    auto *ok = control<QPushButton>(okButton);
     ok->setFocus();
     handle(ok, &QPushButton::clicked, "OK_BUTTON_Click",
            &VH_WTK_LIVE_CALCULATIONS::OK_BUTTON_Click);
@@ -281,8 +291,7 @@ void VH_WTK_LIVE_CALCULATIONS::createControls(QWidget *surface)
             m_mirror.emplace_back(cell.name, control<TextField>(latin1(cell.name)));
     }
 
-    addTimer(QStringLiteral("TEXTBOX_UPDATE_TIMER"), true, "TEXTBOX_UPDATE_TIMER_Timer",
-             &VH_WTK_LIVE_CALCULATIONS::TEXTBOX_UPDATE_TIMER_Timer);
+    addTimer(mirrorTimer, &VH_WTK_LIVE_CALCULATIONS::TEXTBOX_UPDATE_TIMER_Timer);
 }
 
 void VH_WTK_LIVE_CALCULATIONS::Form_Load()
@@ -292,7 +301,7 @@ void VH_WTK_LIVE_CALCULATIONS::Form_Load()
 
     display()->setText(QString());
 
-    FormTimer *mirror = timer(QStringLiteral("TEXTBOX_UPDATE_TIMER"));
+    FormTimer *mirror = timer(mirrorTimer.name);
     mirror->setInterval(1);
     mirror->setEnabled(true);
 
@@ -328,7 +337,7 @@ void VH_WTK_LIVE_CALCULATIONS::TIMER_BUTTON_Click()
     timerButton()->setText(start ? stopTimers : startTimers);
     for (const QString &name : VH_WTK_MAIN::arithmeticTimerNames())
         m_main.timer(name)->setEnabled(start);
-    timer(QStringLiteral("TEXTBOX_UPDATE_TIMER"))->setEnabled(start);
+    timer(mirrorTimer.name)->setEnabled(start);
     m_main.display()->setBackground(look);
     display()->setBackground(look);
     if (!start) {

@@ -6,6 +6,7 @@
 #include "platform/NeverMinimised.h"
 #include "settings/SettingKey.h"
 #include "settings/Settings.h"
+#include "ui/DesignTable.h"
 #include "ui/FailureReporter.h"
 #include "ui/FormTimer.h"
 #include "ui/Twips.h"
@@ -79,7 +80,29 @@ constexpr std::array<ControlDesign, 45> designs{{
 }};
 static_assert(showsEachCellOnce(designs, CellNames::MainWindow));
 
-const QString displayName = QStringLiteral("VH_UPTIME_DISPLAY_TEXTBOX");
+// Created with interval 0, so none fires before the load step gives each its
+// interval; added in firing order, so one pass runs sampling, breakdown and
+// display on the same sample.
+constexpr std::array<TimerDesign, 7> timers{{
+    {"UPTIME_TIMER", true, "UPTIME_TIMER_Timer"},
+    {"DAY_UPTIME_TIMER", false, "DAY_UPTIME_TIMER_Timer"},
+    {"HOUR_UPTIME_TIMER", false, "HOUR_UPTIME_TIMER_Timer"},
+    {"MINUTE_UPTIME_TIMER", false, "MINUTE_UPTIME_TIMER_Timer"},
+    {"SECOND_UPTIME_TIMER", false, "SECOND_UPTIME_TIMER_Timer"},
+    {"VH_DISPLAY_UPDATE_TIMER", true, "VH_DISPLAY_UPDATE_TIMER_Timer"},
+    {"AlwaysOnTopTimer", true, "AlwaysOnTopTimer_Timer"},
+}};
+
+constexpr const char *displayName = designed(designs, "VH_UPTIME_DISPLAY_TEXTBOX").name;
+constexpr const char *alwaysOnTopTickboxName = designed(designs, "AlwaysOnTop_TICKBOX").name;
+constexpr const char *autoStartTickboxName = designed(designs, "AUTOSTART_TICKBOX").name;
+constexpr const TimerDesign &uptimeTimer = designed(timers, "UPTIME_TIMER");
+constexpr const TimerDesign &dayTimer = designed(timers, "DAY_UPTIME_TIMER");
+constexpr const TimerDesign &hourTimer = designed(timers, "HOUR_UPTIME_TIMER");
+constexpr const TimerDesign &minuteTimer = designed(timers, "MINUTE_UPTIME_TIMER");
+constexpr const TimerDesign &secondTimer = designed(timers, "SECOND_UPTIME_TIMER");
+constexpr const TimerDesign &displayTimer = designed(timers, "VH_DISPLAY_UPDATE_TIMER");
+constexpr const TimerDesign &keeperTimer = designed(timers, "AlwaysOnTopTimer");
 
 } // namespace
 
@@ -99,16 +122,16 @@ VH_WTK_MAIN::~VH_WTK_MAIN() = default;
 const QStringList &VH_WTK_MAIN::arithmeticTimerNames()
 {
     static const QStringList names{
-        QStringLiteral("UPTIME_TIMER"),        QStringLiteral("DAY_UPTIME_TIMER"),
-        QStringLiteral("HOUR_UPTIME_TIMER"),   QStringLiteral("MINUTE_UPTIME_TIMER"),
-        QStringLiteral("SECOND_UPTIME_TIMER"),
+        QLatin1String(uptimeTimer.name), QLatin1String(dayTimer.name),
+        QLatin1String(hourTimer.name),   QLatin1String(minuteTimer.name),
+        QLatin1String(secondTimer.name),
     };
     return names;
 }
 
 const QString &VH_WTK_MAIN::displayTimerName()
 {
-    static const QString name = QStringLiteral("VH_DISPLAY_UPDATE_TIMER");
+    static const QString name = QLatin1String(displayTimer.name);
     return name;
 }
 
@@ -125,12 +148,17 @@ TextField *VH_WTK_MAIN::display() const
 
 TickBox *VH_WTK_MAIN::alwaysOnTopTickbox() const
 {
-    return control<TickBox>(QStringLiteral("AlwaysOnTop_TICKBOX"));
+    return control<TickBox>(alwaysOnTopTickboxName);
 }
 
 TickBox *VH_WTK_MAIN::autoStartTickbox() const
 {
-    return control<TickBox>(QStringLiteral("AUTOSTART_TICKBOX"));
+    return control<TickBox>(autoStartTickboxName);
+}
+
+FormTimer *VH_WTK_MAIN::alwaysOnTopTimer() const
+{
+    return timer(keeperTimer.name);
 }
 
 void VH_WTK_MAIN::createControls(QWidget *surface)
@@ -158,7 +186,7 @@ void VH_WTK_MAIN::dress(const ControlDesign &design, QWidget *control)
     auto *field = qobject_cast<TextField *>(control);
     if (!field)
         return;
-    if (QLatin1String(design.name) != displayName) {
+    if (std::string_view(design.name) != displayName) {
         m_cellFields->add(design.name, field);
         return;
     }
@@ -171,22 +199,13 @@ void VH_WTK_MAIN::dress(const ControlDesign &design, QWidget *control)
 
 void VH_WTK_MAIN::createTimers()
 {
-    // Added in firing order, so one pass runs sampling, breakdown and display
-    // on the same sample.
-    addTimer(QStringLiteral("UPTIME_TIMER"), true, "UPTIME_TIMER_Timer",
-             &VH_WTK_MAIN::UPTIME_TIMER_Timer);
-    addTimer(QStringLiteral("DAY_UPTIME_TIMER"), false, "DAY_UPTIME_TIMER_Timer",
-             &VH_WTK_MAIN::DAY_UPTIME_TIMER_Timer);
-    addTimer(QStringLiteral("HOUR_UPTIME_TIMER"), false, "HOUR_UPTIME_TIMER_Timer",
-             &VH_WTK_MAIN::HOUR_UPTIME_TIMER_Timer);
-    addTimer(QStringLiteral("MINUTE_UPTIME_TIMER"), false, "MINUTE_UPTIME_TIMER_Timer",
-             &VH_WTK_MAIN::MINUTE_UPTIME_TIMER_Timer);
-    addTimer(QStringLiteral("SECOND_UPTIME_TIMER"), false, "SECOND_UPTIME_TIMER_Timer",
-             &VH_WTK_MAIN::SECOND_UPTIME_TIMER_Timer);
-    addTimer(displayTimerName(), true, "VH_DISPLAY_UPDATE_TIMER_Timer",
-             &VH_WTK_MAIN::VH_DISPLAY_UPDATE_TIMER_Timer);
-    addTimer(QStringLiteral("AlwaysOnTopTimer"), true, "AlwaysOnTopTimer_Timer",
-             &VH_WTK_MAIN::AlwaysOnTopTimer_Timer);
+    addTimer(uptimeTimer, &VH_WTK_MAIN::UPTIME_TIMER_Timer);
+    addTimer(dayTimer, &VH_WTK_MAIN::DAY_UPTIME_TIMER_Timer);
+    addTimer(hourTimer, &VH_WTK_MAIN::HOUR_UPTIME_TIMER_Timer);
+    addTimer(minuteTimer, &VH_WTK_MAIN::MINUTE_UPTIME_TIMER_Timer);
+    addTimer(secondTimer, &VH_WTK_MAIN::SECOND_UPTIME_TIMER_Timer);
+    addTimer(displayTimer, &VH_WTK_MAIN::VH_DISPLAY_UPDATE_TIMER_Timer);
+    addTimer(keeperTimer, &VH_WTK_MAIN::AlwaysOnTopTimer_Timer);
 }
 
 void VH_WTK_MAIN::Form_Load()
@@ -205,11 +224,11 @@ void VH_WTK_MAIN::Form_Load()
     surface()->setAttribute(Qt::WA_AlwaysShowToolTips);
     surface()->installEventFilter(m_bootTimeToolTip);
 
-    timer(QStringLiteral("AlwaysOnTopTimer"))->setInterval(1000);
+    alwaysOnTopTimer()->setInterval(1000);
     for (const QString &name : uptimeTimerNames())
         timer(name)->setInterval(1);
 
-    timer(QStringLiteral("AlwaysOnTopTimer"))->setEnabled(alwaysOnTopTickbox()->value() == 1);
+    alwaysOnTopTimer()->setEnabled(alwaysOnTopTickbox()->value() == 1);
 
     const bool running = autoStartTickbox()->value() == 1;
     for (const QString &name : uptimeTimerNames())

@@ -43,6 +43,7 @@ public:
     [[nodiscard]] TextField *cell(const QString &name);
     [[nodiscard]] TickBox *alwaysOnTopTickbox() const;
     [[nodiscard]] TickBox *autoStartTickbox() const;
+    [[nodiscard]] FormTimer *alwaysOnTopTimer() const;
 
     void VH_UPTIME_DISPLAY_TEXTBOX_DblClick();
     void VH_16_ICON_PIC_DblClick();
