@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Fails when a source file differs from what clang-format would make of it.
 file(GLOB_RECURSE sources "${ROOT}/src/*.h" "${ROOT}/src/*.cpp" "${ROOT}/tests/*.h"
     "${ROOT}/tests/*.cpp")

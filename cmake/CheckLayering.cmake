@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Fails when a source includes a header from a layer above its own, names a
 # header without its folder, or lies in no layer at all. Lower layers come
 # first; a folder may use its own layer and every one before it. main.cpp,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Fails when the engine library links a Qt module or a source includes one.
 file(READ "${LINK_FILE}" libraries)
 if(libraries MATCHES "Qt")

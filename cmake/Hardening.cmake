@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Debian's hardening flags (fortified functions, stack protector, relro and
 # bind now), as dpkg-buildflags gives them for packages of the archive, so the
 # program built here is as hard to exploit as one built by a distribution.

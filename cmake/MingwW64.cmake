@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-compiles for 64-bit Windows with Debian's mingw-w64. The posix thread
 # model is the one whose libstdc++ has std::thread and std::mutex, which Qt
 # needs.

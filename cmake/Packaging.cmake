@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # A Debian package of what the install rules install: `cpack -G DEB` in the
 # build folder.
 set(CPACK_PACKAGE_NAME vh-wren-ticker)

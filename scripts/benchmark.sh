@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # What the running strip costs beside a peer that shows the same line: conky
 # with ${uptime}, updated once a second, in its own window on the same private
 # X server. Measures, over SECONDS (default 60) each:
@@ -20,7 +21,7 @@ if [ -z "${VH_BENCHMARK_INNER:-}" ]; then
     fi
     cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build "$build" --parallel "$(nproc)" --target vh-wren-ticker >/dev/null
-    VH_BENCHMARK_INNER=1 exec "$root/scripts/with-xvfb.sh" "$0" "$seconds"
+    VH_BENCHMARK_INNER=1 exec "$root/tests/support/with-xvfb.sh" "$0" "$seconds"
 fi
 
 work="$(mktemp -d)"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer targets with clang in build-fuzz (or VH_FUZZ_BUILD)
 # and runs each for SECONDS (default 60). A finding stops the run with the
 # fuzzer's report and leaves the input that caused it in findings/ there.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Renders the icon's SVG source into the PNG sizes of the hicolor theme, which
 # are committed beside it and built into the program. Run after editing the SVG.
 set -euo pipefail

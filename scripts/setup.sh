@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what building and testing need on Debian 12, only when missing, so
-# a second run costs nothing. Sourced by the run and test scripts.
+# a second run costs nothing. Run by the run, test and benchmark scripts.
 set -euo pipefail
 
 packages=(
@@ -21,7 +22,7 @@ if [ "${VH_SETUP_X11_TESTS:-1}" = 1 ]; then
     packages+=(desktop-file-utils appstream man-db file dpkg-dev lintian librsvg2-bin)
 fi
 
-source "$(dirname "$0")/packages.sh"
+source "$(dirname "$0")/lib/packages.sh"
 install_packages "${packages[@]}"
 
 # The engine is tested under a locale whose decimal separator is ",".

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Sets everything up, builds with warnings as errors and runs every test.
 # Usage: test.sh [--sanitize] [CTEST ARGUMENTS...]
 #   --sanitize  builds in build-sanitize with AddressSanitizer and
@@ -20,7 +21,7 @@ if [ "${1:-}" = "--sanitize" ]; then
     # Stop at the first report, with its stack, and let leaks count too.
     export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"
     export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
-    export LSAN_OPTIONS="suppressions=$root/scripts/leak-suppressions.txt:print_suppressions=0"
+    export LSAN_OPTIONS="suppressions=$root/tests/support/leak-suppressions.txt:print_suppressions=0"
 fi
 options+=(-DVH_TEST_TIME_FACTOR="${VH_TEST_TIME_FACTOR:-$time_factor}")
 if command -v ccache >/dev/null; then

@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Windows program on Debian 12: installs the cross toolchain, Wine
 # and NSIS, cross-builds Qt once into a cache outside the checkout, builds the
 # program and its tests, runs the tests under Wine and makes the release files
 # in build-windows/release.
 # Usage: windows.sh [STEP...] [-- CTEST_ARGUMENTS...]
-#   steps: qt build package test (default: all); the arguments after "--"
-#   choose the tests, as "-- -R wine".
+#   qt        cross-builds Qt into the cache, once
+#   build     builds the program and its tests into build-windows/
+#   package   makes the zip and the installer in build-windows/release/
+#   test      runs the tests under Wine, in a fresh prefix on a private X
+#             server, where it runs the next step
+#   wine_tests  the tests themselves, on the X server and Wine prefix that
+#             `test` has set up
+#   Without steps: qt build package test. The arguments after "--" choose
+#   the tests, as "-- -R wine".
 # VH_WINDOWS_CACHE moves the Qt cache (default /var/cache/vh-wren-ticker);
 # VH_JOBS sets how many compilers run at once (default: one per processor).
 set -euo pipefail
@@ -24,7 +32,7 @@ done
 
 log() { printf '== %s: %s\n' "$(date -u +%H:%M:%S)" "$*"; }
 
-source "$root/scripts/packages.sh"
+source "$root/scripts/lib/packages.sh"
 
 # apt-get source needs the source lists, which a Debian image leaves out.
 enable_sources() {
@@ -54,10 +62,12 @@ SOURCES
 # text through the bundled freetype. Without OpenGL and SSL, Qt 6.4.2 still
 # builds dynamic GL loading and the schannel TLS plugin unless told not to,
 # and neither compiles.
+# Qt's tools (moc, rcc) run on this machine: Debian's own Qt lends them.
+qt_host=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
 qt_flags=(
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+    "${qt_host[@]}"
     -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_dbus=OFF -DFEATURE_icu=OFF -DFEATURE_sql=OFF
     -DFEATURE_ssl=OFF -DFEATURE_openssl=OFF -DFEATURE_schannel=OFF -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF
     -DFEATURE_directwrite3=OFF -DFEATURE_tabletevent=OFF
@@ -125,9 +135,8 @@ step_build() {
         options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     fi
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_PREFIX_PATH="$qt_prefix" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh" \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_PREFIX_PATH="$qt_prefix" "${qt_host[@]}" \
+        -DCMAKE_CROSSCOMPILING_EMULATOR="$root/tests/support/wine-run.sh" \
         -DVH_WARNINGS_AS_ERRORS=ON "${options[@]}" >/dev/null
     cmake --build "$build" --parallel "${VH_JOBS:-$(nproc)}"
     log "program and tests built in $((SECONDS - started)) s"
@@ -171,7 +180,7 @@ step_test() {
     export WINEPREFIX="$build/wine"
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
-    "$root/scripts/with-xvfb.sh" --no-window-manager "$root/scripts/windows.sh" wine_tests -- "$@"
+    "$root/tests/support/with-xvfb.sh" --no-window-manager "$root/scripts/windows.sh" wine_tests -- "$@"
 }
 
 step_wine_tests() {

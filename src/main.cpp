@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/CommandLine.h"
 #include "app/PlatformChoice.h"
 #include "app/Program.h"

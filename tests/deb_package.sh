@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Covers cmake/Packaging.cmake and data/debian/.
 # Builds the Debian package from the build folder and checks it: its name,
 # its dependencies worked out from the binary, a stripped binary, and no
 # errors from lintian.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Covers the install rules of data/CMakeLists.txt and src/CMakeLists.txt.
 # Installs the build into a temporary prefix, as a packager would, and checks
 # what lands there: every file in its place, the desktop entry and the
 # AppStream metadata passing the desktop's own validators, the manual page

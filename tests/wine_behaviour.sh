@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Covers the Windows build: src/platform/windows/, the registry medium of
+# src/settings/ and data/windows/installer.nsi.
 # The Windows program under Wine, in Wine's virtual desktop (the prefix's
 # default desktop, set up by scripts/windows.sh), where Wine keeps the z-order
 # and the foreground as Windows does: the strip stays above a
@@ -9,7 +12,7 @@
 # Usage: wine_behaviour.sh PROGRAM OTHER_WINDOW WINDOW_LISTER INSTALLER SHOTS
 set -euo pipefail
 program="$1" other="$2" lister="$3" installer="$4" shots="$5"
-wine_run="$(dirname "$0")/../scripts/wine-run.sh"
+wine_run="$(dirname "$0")/support/wine-run.sh"
 strip='VH-WREN-TICKER:'
 work="$(mktemp -d)"
 trap 'wine taskkill /F /IM vh-wren-ticker.exe >/dev/null 2>&1 || true; rm -rf "$work"' EXIT

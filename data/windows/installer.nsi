@@ -1,3 +1,4 @@
+; SPDX-License-Identifier: MIT
 ; The installer for one user: no administrator rights, the files in the
 ; user's own programs folder, a Start-menu entry and, if chosen, a start at
 ; login. makensis -DVERSION=... -DSTAGE=<files> -DICON=<.ico> -DOUTFILE=<.exe>

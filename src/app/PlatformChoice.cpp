@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/PlatformChoice.h"
 
 #include "platform/DisplayReach.h"

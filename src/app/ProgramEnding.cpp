@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/ProgramEnding.h"
 
 #include "platform/BlockedClose.h"

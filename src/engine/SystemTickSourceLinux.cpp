@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/SystemTickSource.h"
 
 #include <ctime>

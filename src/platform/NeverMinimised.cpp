@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/NeverMinimised.h"
 
 #include "platform/MinimiseWatch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/QSettingsStore.h"
 
 #include "base/ErrorLine.h"

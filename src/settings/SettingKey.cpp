@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/SettingKey.h"
 
 QString settingName(SettingKey key)

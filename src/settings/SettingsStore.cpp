@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/SettingsStore.h"
 
 QList<Refusal> SettingsStore::SaveSettings(const QList<KeyAndText> &keysAndTexts)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/FailureReporter.h"
 
 #include "base/ErrorLine.h"

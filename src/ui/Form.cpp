@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/Form.h"
 
 #include "platform/TaskbarHint.h"

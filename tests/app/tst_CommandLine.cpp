@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The options, run as the user runs them: the real executable in a process
 // of its own, without any display.
 #include <QCoreApplication>
@@ -26,7 +27,7 @@ const QString executableSuffix;
 
 } // namespace
 
-class tst_CommandLine : public QObject
+class TestCommandLine : public QObject
 {
     Q_OBJECT
 
@@ -53,19 +54,19 @@ private:
     QTemporaryDir m_home;
 };
 
-void tst_CommandLine::init()
+void TestCommandLine::init()
 {
     QVERIFY(m_home.isValid());
 }
 
-void tst_CommandLine::cleanupTestCase()
+void TestCommandLine::cleanupTestCase()
 {
 #ifdef Q_OS_WIN
     QSettings(scratchKeys, QSettings::NativeFormat).remove(scratchName);
 #endif
 }
 
-tst_CommandLine::Run tst_CommandLine::run(const QString &program, const QStringList &arguments,
+TestCommandLine::Run TestCommandLine::run(const QString &program, const QStringList &arguments,
                                           const QStringList &setting)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -95,7 +96,7 @@ tst_CommandLine::Run tst_CommandLine::run(const QString &program, const QStringL
 }
 
 #ifndef Q_OS_WIN
-bool tst_CommandLine::validates(const QString &desktopEntry, QString &report)
+bool TestCommandLine::validates(const QString &desktopEntry, QString &report)
 {
     QProcess validator;
     validator.setProcessChannelMode(QProcess::MergedChannels);
@@ -106,7 +107,7 @@ bool tst_CommandLine::validates(const QString &desktopEntry, QString &report)
 }
 #endif
 
-void tst_CommandLine::endsWithStatus_data()
+void TestCommandLine::endsWithStatus_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
@@ -145,7 +146,7 @@ void tst_CommandLine::endsWithStatus_data()
 #endif
 }
 
-void tst_CommandLine::endsWithStatus()
+void TestCommandLine::endsWithStatus()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
@@ -165,7 +166,7 @@ void tst_CommandLine::endsWithStatus()
         QVERIFY2(result.out.isEmpty(), qPrintable(result.out));
 }
 
-void tst_CommandLine::startAtLogin_data()
+void TestCommandLine::startAtLogin_data()
 {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("entryName");
@@ -182,7 +183,7 @@ void tst_CommandLine::startAtLogin_data()
                                   << u"Exec=\"%1/my 100%% copy\""_s << u"TryExec=%1/my 100% copy"_s;
 }
 
-void tst_CommandLine::startAtLogin()
+void TestCommandLine::startAtLogin()
 {
     QFETCH(QString, fileName);
     QFETCH(QString, entryName);
@@ -227,5 +228,5 @@ void tst_CommandLine::startAtLogin()
 #endif
 }
 
-QTEST_GUILESS_MAIN(tst_CommandLine)
+QTEST_GUILESS_MAIN(TestCommandLine)
 #include "tst_CommandLine.moc"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/PlatformChoice.h"
 
 #include <QTest>
@@ -7,7 +8,7 @@
 
 using namespace Qt::StringLiterals;
 
-class tst_PlatformChoice : public QObject
+class TestPlatformChoice : public QObject
 {
     Q_OBJECT
 
@@ -16,7 +17,7 @@ private slots:
     void forced();
 };
 
-void tst_PlatformChoice::forced_data()
+void TestPlatformChoice::forced_data()
 {
     QTest::addColumn<QByteArray>("wayland");
     QTest::addColumn<QByteArray>("x11");
@@ -45,7 +46,7 @@ void tst_PlatformChoice::forced_data()
                                           << ""_ba;
 }
 
-void tst_PlatformChoice::forced()
+void TestPlatformChoice::forced()
 {
     QFETCH(QByteArray, wayland);
     QFETCH(QByteArray, x11);
@@ -60,5 +61,5 @@ void tst_PlatformChoice::forced()
     QCOMPARE(PlatformChoice::forced(lookup), platform);
 }
 
-QTEST_GUILESS_MAIN(tst_PlatformChoice)
+QTEST_GUILESS_MAIN(TestPlatformChoice)
 #include "tst_PlatformChoice.moc"

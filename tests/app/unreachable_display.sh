@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Covers src/main.cpp with platform/x11/DisplayReachX11.cpp.
 # DISPLAY naming an X server that is not there: one line on standard error
 # and status 2, however the X11 plugin gets chosen.
 set -euo pipefail

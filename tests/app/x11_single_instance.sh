@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Covers src/app/SingleInstance.cpp with platform/InstanceChannel.h and
+# SessionGuard.h.
 # One strip per user, display and executable name. A second start hands over
 # to the running strip, which comes to the front, and ends with status 0; a
 # renamed copy runs a strip of its own; a lock left by a killed strip does

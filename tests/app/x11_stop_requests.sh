@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Covers src/app/ProgramEnding.cpp with platform/StopRequests.h, WindowLoss.h
+# and BlockedClose.h.
 # Every request to stop from outside the program's own windows ends it with
 # status 0 and keeps the strip's new place: the four stop signals, and the
 # window destroyed by another program, also while a message is showing. An

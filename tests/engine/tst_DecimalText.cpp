@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/CellReading.h"
 #include "engine/DecimalText.h"
 #include "support/LocaleTestMain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/CellNames.h"
 #include "engine/UptimeEngine.h"
 #include "support/EnginePass.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Covers src/engine/UptimeEngine.cpp with the cells, readings and rounding it uses.
 #include "support/EnginePass.h"
 
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/QSettingsStore.h"
 #include "settings/Settings.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/ZOrderAwaitingWindowManager.h"
 #include "support/RecordingZOrder.h"
 

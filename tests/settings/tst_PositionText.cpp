@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Covers the position texts of src/settings/Settings.cpp and SettingText.cpp.
 #include "settings/Settings.h"
 #include "support/LocaleTestMain.h"
 

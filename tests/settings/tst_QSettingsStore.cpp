@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "base/ProgramIdentity.h"
 #include "settings/QSettingsStore.h"
 #include "settings/Settings.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Covers src/settings/SettingKey.cpp and the defaults of Settings.cpp.
 #include "settings/Settings.h"
 #include "support/RecordingSettingsStore.h"
 

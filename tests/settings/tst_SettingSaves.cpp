@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Covers the saves of src/settings/Settings.cpp.
 #include "settings/Settings.h"
 #include "support/RecordingSettingsStore.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/RecordingSettingsStore.h"
 
 QString RecordingSettingsStore::GetSetting(const QString &key, const QString &defaultText)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/WindowTestBed.h"
 
 void WindowTestBed::setUpBed()

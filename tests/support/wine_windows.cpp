@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lists the visible top-level windows of the desktop, topmost first, one
 // "title|left|top|right|bottom|foreground|process id" line each, for the Wine test:
 // inside Wine's virtual desktop the X tools see one window only.

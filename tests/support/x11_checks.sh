@@ -1,5 +1,6 @@
+# SPDX-License-Identifier: MIT
 # Checks shared by the window-manager tests, sourced by bash scripts that run
-# under scripts/with-xvfb.sh. Windows are named by their X11 ids.
+# under tests/support/with-xvfb.sh. Windows are named by their X11 ids.
 
 # A scratch folder, and the processes a test starts in the background (their
 # ids added to `pids`), both gone when the test ends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saves a picture of an X11 window, frame included, for the README.
 #include <QGuiApplication>
 #include <QPixmap>

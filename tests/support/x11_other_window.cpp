@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Another program's window for the z-order tests: an ordinary top-level window
 // with the caption given, open until the process is ended. It prints what was
 // typed into it when it is closed.

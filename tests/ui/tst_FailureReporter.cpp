@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/FailureReporter.h"
 #include "ui/FormTimer.h"
 #include "ui/TimerService.h"

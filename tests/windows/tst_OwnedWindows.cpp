@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Covers src/windows/about/ and src/windows/live/, with the modal showing of src/ui/Form.cpp.
 #include "support/WindowTestBed.h"
 
 #include <QApplication>

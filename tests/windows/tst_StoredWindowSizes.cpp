@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Covers the size readings of src/ui/Form.cpp and src/settings/Settings.cpp.
 #include "support/WindowTestBed.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/BlockedClose.h"
 
 // Windows disables the owner of a modal window, and the desktop refuses to

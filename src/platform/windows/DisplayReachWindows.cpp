@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/DisplayReach.h"
 
 // The Windows desktop is there whenever the program can start at all.

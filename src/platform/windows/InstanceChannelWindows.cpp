@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/InstanceChannel.h"
 
 #include "base/ProgramIdentity.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/LoginStart.h"
 
 #include <QDir>

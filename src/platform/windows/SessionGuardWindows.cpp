@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/SessionGuard.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Workspaces.h"
 
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/windows/ZOrderWindows.h"
 
 #include "platform/ZOrderStaysOnTopHint.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/BlockedClose.h"
 
 #include "platform/x11/PropertiesX11.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/DisplayReach.h"
 
 #include <xcb/xcb.h>

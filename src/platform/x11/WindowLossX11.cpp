@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/WindowLoss.h"
 
 #include <QAbstractNativeEventFilter>

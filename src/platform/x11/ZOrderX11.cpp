@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/x11/ZOrderX11.h"
 
 #include "platform/ZOrderAwaitingWindowManager.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/controls/Label.h"
 
 #include <QPaintEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/controls/Line.h"
 
 #include "ui/Accessibility.h"

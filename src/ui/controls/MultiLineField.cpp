@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/controls/MultiLineField.h"
 
 MultiLineField::MultiLineField(QWidget *parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/controls/PictureBox.h"
 
 #include "ui/Accessibility.h"

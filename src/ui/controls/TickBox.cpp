@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/controls/TickBox.h"
 
 #include <QEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/about/VH_WTK_ABOUT.h"
 
 #include "settings/Settings.h"

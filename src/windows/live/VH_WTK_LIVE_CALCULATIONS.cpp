@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/live/VH_WTK_LIVE_CALCULATIONS.h"
 
 #include "engine/CellNames.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/main/BootTimeToolTip.h"
 
 #include "engine/TickSource.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/main/CellFields.h"
 
 #include "engine/CellStore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/main/StripPositionKeeper.h"
 
 #include "settings/Settings.h"

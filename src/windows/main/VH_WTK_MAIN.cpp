@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/main/VH_WTK_MAIN.h"
 
 #include "engine/CellNames.h"

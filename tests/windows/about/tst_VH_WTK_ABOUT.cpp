@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/WindowTestBed.h"
 #include "ui/FormTimer.h"
 #include "ui/controls/Label.h"

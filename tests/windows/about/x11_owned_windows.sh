@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Covers the owners of src/ui/Form.cpp, on X11.
 # Owned windows on a real window manager: the About window is transient for
 # the strip and the live calculations window for the About window, and each
 # stays above its owner while the always-on-top keeper ticks, although the

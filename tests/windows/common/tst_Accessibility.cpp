@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/WindowTestBed.h"
 #include "ui/controls/TextField.h"
 #include "ui/controls/TickBox.h"

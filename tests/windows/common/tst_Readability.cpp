@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Covers the colours and fonts of src/windows/common/ and of the three windows.
 #include "support/WindowTestBed.h"
 #include "ui/controls/TickBox.h"
 

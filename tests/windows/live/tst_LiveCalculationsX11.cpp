@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Covers src/windows/live/VH_WTK_LIVE_CALCULATIONS.cpp opened through the other two windows, on
+// X11.
 #include "engine/UptimeEngine.h"
 #include "settings/Settings.h"
 #include "support/FixedTickSource.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/CellNames.h"
 #include "support/WindowTestBed.h"
 #include "ui/FormTimer.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Covers the keeper of src/windows/main/VH_WTK_MAIN.cpp, through platform/ZOrder.h.
 #include "support/WindowTestBed.h"
 #include "ui/controls/TickBox.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/main/BootTimeToolTip.h"
 
 #include <QDateTime>
@@ -6,7 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-class tst_BootTimeToolTip : public QObject
+class TestBootTimeToolTip : public QObject
 {
     Q_OBJECT
 
@@ -15,7 +16,7 @@ private slots:
     void text();
 };
 
-void tst_BootTimeToolTip::text_data()
+void TestBootTimeToolTip::text_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QDateTime>("now");
@@ -42,7 +43,7 @@ void tst_BootTimeToolTip::text_data()
                             << u"Up since الاثنين، ٧ ديسمبر ٢٠٢٦, ٦:٢٤ ص"_s;
 }
 
-void tst_BootTimeToolTip::text()
+void TestBootTimeToolTip::text()
 {
     QFETCH(QLocale, locale);
     QFETCH(QDateTime, now);
@@ -51,5 +52,5 @@ void tst_BootTimeToolTip::text()
     QCOMPARE(BootTimeToolTip::text(uptime, now, locale), expected);
 }
 
-QTEST_GUILESS_MAIN(tst_BootTimeToolTip)
+QTEST_GUILESS_MAIN(TestBootTimeToolTip)
 #include "tst_BootTimeToolTip.moc"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Covers the keeper of src/windows/main/VH_WTK_MAIN.cpp with
+# platform/x11/ZOrderX11.cpp.
 # The always-on-top keeper on a real window manager: another program's window,
 # active and itself above the others, loses that place to the strip at one of
 # the keeper's next ticks; with the option stored off it keeps it. When the

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Covers src/platform/ZOrderAwaitingWindowManager.cpp and
+# ZOrderStaysOnTopHint.cpp.
 # The keeper on a bare X server, without a window manager to ask: the strip
 # says so once on standard error, stays shown and goes on running. Runs under
 # with-xvfb.sh --no-window-manager.

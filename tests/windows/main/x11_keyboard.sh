@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Covers the keys of src/windows/main/VH_WTK_MAIN.cpp and
+# src/windows/about/VH_WTK_ABOUT.cpp.
 # The keyboard paths on a real window manager: each key on the strip opens one
 # About window and nothing else (the Menu key no context menu of the line),
 # Escape closes it and hands the focus back to the strip, where the next key

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Covers src/platform/ZOrderAwaitingWindowManager.cpp with
+# platform/x11/ZOrderX11.cpp.
 # A window manager that starts after the program, as one started at login
 # can: the strip comes up on a bare X server, openbox follows 2 s later, and
 # another program's window then made active and above is put below the strip

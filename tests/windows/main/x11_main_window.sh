@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Covers src/windows/main/VH_WTK_MAIN.cpp with platform/TaskbarHint.h.
 # The strip on a real window manager: no taskbar entry, its caption, a
 # screenshot, and closing through the window manager saving its position.
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Covers src/platform/NeverMinimised.cpp with
+# platform/x11/MinimiseWatchX11.cpp.
 # The strip on a real window manager can never stay minimised: it has no
 # taskbar entry to bring it back. openbox does not offer to maximise it, and
 # whether it minimises the strip when asked or together with its About

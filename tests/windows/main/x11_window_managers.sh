@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Covers src/windows/main/ with platform/x11/ (frame hints, Workspaces, ZOrder)
+# and ui/Form.cpp.
 # The strip under the window manager that with-xvfb.sh started ($VH_WM): a
 # frame that offers moving and closing, moved by a drag of its caption, on
 # every workspace, above a newly focused window, in front after a second

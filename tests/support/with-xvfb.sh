@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs a command on a private X server with a window manager, openbox unless
 # told otherwise, for tests that need real window management (frames,
 # z-order, taskbar hints).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs a program of the Windows build under Wine; ctest's emulator for that
 # build. Usage: wine-run.sh PROGRAM.exe [ARGUMENTS...]
 # Needs VH_QT_WINDOWS, the prefix of Qt for mingw, and WINEPREFIX.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs Debian packages that are missing, only those, so that a second run
 # costs nothing; through sudo when not root. Sourced by the set-up scripts.
 
