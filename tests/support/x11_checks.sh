@@ -64,8 +64,25 @@ sleep_until() {
     [ "$left" -le 0 ] || sleep "$((left / 1000)).$(printf '%03d' $((left % 1000)))"
 }
 
-# The first visible window whose caption is exactly $1.
-window_id() { timeout "$(scaled 10)" xdotool search --sync --onlyvisible --name "^$1\$" | head -n1; }
+# The window manager ($VH_WM, from with-xvfb.sh) has taken window $1 on: it
+# lists it among its clients and, where it has workspaces, has put it on one.
+# A window is mapped, and so visible, a moment before that; a request about
+# it in between, such as xdotool's activation, fails.
+wm_took() {
+    [ "${VH_WM:-none}" = none ] && return 0
+    xprop -root _NET_CLIENT_LIST | grep -qiE "[ ,]$(printf '0x%x' "$1")(,|\$)" || return 1
+    ! xprop -root _NET_SUPPORTED | grep -q '_NET_WM_DESKTOP\b' ||
+        xprop -id "$1" _NET_WM_DESKTOP | grep -q ' = '
+}
+
+# The first visible window whose caption is exactly $1, once the window
+# manager has taken it on.
+window_id() {
+    local id
+    id="$(timeout "$(scaled 10)" xdotool search --sync --onlyvisible --name "^$1\$" | head -n1)"
+    [ -z "$id" ] || within 5000 wm_took "$id" || true
+    echo "$id"
+}
 
 # Where the window manager has put the frame of window $1: "x y".
 frame_place() {
@@ -170,4 +187,5 @@ start_strip() {
     strip="$(timeout "$(scaled 20)" xdotool search --sync --onlyvisible --pid "$pid" --name '^VH-WREN-TICKER:$' |
         head -n1)"
     [ -n "$strip" ] || fail "the strip did not appear"
+    within 5000 wm_took "$strip" || fail "$VH_WM did not take the strip on"
 }
