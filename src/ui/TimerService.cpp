@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/TimerService.h"
 
+#include "platform/WakeTimer.h"
+
 #include <QElapsedTimer>
 
 #include <algorithm>
@@ -21,8 +23,7 @@ TimerService::TimerService(Clock clock, Drive drive, QObject *parent)
         elapsed->start();
         m_clock = [elapsed] { return elapsed->elapsed(); };
     }
-    m_driver.setTimerType(Qt::PreciseTimer);
-    connect(&m_driver, &QTimer::timeout, this, [this] { runDue(); });
+    m_driver = WakeTimer::forPlatform([this] { runDue(); });
 }
 
 TimerService::~TimerService() = default;
@@ -78,7 +79,7 @@ int TimerService::runDue()
         return 0;
     if (m_running) {
         if (!m_manual)
-            m_driver.start(minimumPeriod); // no busy loop under a nested event loop
+            m_driver->start(minimumPeriod); // no busy loop under a nested event loop
         return 0;
     }
     m_running = true;
@@ -163,7 +164,7 @@ std::optional<qint64> TimerService::nextPass() const
 void TimerService::halt()
 {
     m_halted = true;
-    m_driver.stop();
+    m_driver->stop();
 }
 
 void TimerService::reschedule()
@@ -172,14 +173,14 @@ void TimerService::reschedule()
         return;
     const std::optional<qint64> earliest = nextPass();
     if (!earliest) {
-        m_driver.stop();
+        m_driver->stop();
         return;
     }
     const int wait = static_cast<int>(
         std::min<qint64>(std::max<qint64>(0, *earliest - now()), std::numeric_limits<int>::max()));
     // Re-arming the native timer on every pass costs as much as the pass
     // itself; a steady cadence keeps the running one.
-    if (m_driver.isActive() && std::abs(m_driver.remainingTime() - wait) <= 1)
+    if (m_driver->isActive() && std::abs(m_driver->remainingTime() - wait) <= 1)
         return;
-    m_driver.start(wait);
+    m_driver->start(wait);
 }

@@ -2,15 +2,17 @@
 #pragma once
 
 #include <QObject>
-#include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
 class FormTimer;
+class WakeTimer;
 
-// Owns the schedule of every FormTimer and drives them from one native timer.
+// Owns the schedule of every FormTimer and drives them from one native timer
+// (the platform's WakeTimer).
 // Timers that come due in the same pass fire in the order they were added, so
 // a window can rely on the order of its own timers (sampling before breakdown
 // before display). The service must outlive the timers it schedules.
@@ -89,6 +91,6 @@ private:
     bool m_running = false;
     bool m_halted = false;
     int m_frameDemand = 0;
-    QTimer m_driver;
+    std::unique_ptr<WakeTimer> m_driver;
     std::vector<Entry> m_entries;
 };
