@@ -12,33 +12,12 @@
 # Usage: wine_behaviour.sh PROGRAM OTHER_WINDOW WINDOW_LISTER INSTALLER SHOTS
 set -euo pipefail
 program="$1" other="$2" lister="$3" installer="$4" shots="$5"
-wine_run="$(dirname "$0")/support/wine-run.sh"
-strip='VH-WREN-TICKER:'
-work="$(mktemp -d)"
-trap 'wine taskkill /F /IM vh-wren-ticker.exe >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
+source "$(dirname "$0")/support/wine_checks.sh"
 mkdir -p "$shots"
 
-fail() {
-    echo "FAIL: $*"
-    windows
-    exit 1
-}
-windows() { "$wine_run" "$lister" | tr -d '\r'; }
-field() { windows | awk -F'|' -v t="$1" -v f="$2" '$1 == t { print $f; exit }'; }
 # Line number of a window in the list, topmost first.
 rank() { windows | grep -n -F -m1 "$1|" | cut -d: -f1; }
-eventually() {
-    for _ in $(seq 60); do
-        "$@" && return 0
-        sleep 0.25
-    done
-    return 1
-}
-shown() { [ -n "$(field "$1" 1)" ]; }
-hidden() { ! shown "$1"; }
-foreground() { [ "$(field "$1" 6)" = 1 ]; }
 count() { windows | grep -c -F "$1|" || true; }
-start() { "$wine_run" "$@" & }
 desktop() { xdotool search --name 'Wine desktop' | head -n1; }
 shoot() {
     local l t r b

@@ -4,6 +4,14 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QStyleOptionFrame>
+#include <QWidget>
+
+void CachedPanelStyle::polish(QWidget *widget)
+{
+    QProxyStyle::polish(widget);
+    // Qt's styles look for this property before they start a transition.
+    widget->setProperty("_q_no_animation", true);
+}
 
 void CachedPanelStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
                                      QPainter *painter, const QWidget *widget) const

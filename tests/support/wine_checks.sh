@@ -1,0 +1,33 @@
+# SPDX-License-Identifier: MIT
+# Checks shared by the Wine tests, sourced by bash scripts that run under
+# scripts/windows.sh's test step, in Wine's virtual desktop. They need
+# `lister`, the path of the window lister (tests/support/wine_windows.cpp).
+# Windows are named by their captions.
+
+wine_run="$(dirname "${BASH_SOURCE[0]}")/wine-run.sh"
+strip='VH-WREN-TICKER:'
+work="$(mktemp -d)"
+trap 'wine taskkill /F /IM vh-wren-ticker.exe >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
+
+# Ends the test with its reason and the windows as they were.
+fail() {
+    echo "FAIL: $*"
+    windows
+    exit 1
+}
+windows() { "$wine_run" "$lister" | tr -d '\r'; }
+# Field $2 of the window captioned $1: 2-5 its frame, 6 whether it has the
+# foreground, 7 its process id.
+field() { windows | awk -F'|' -v t="$1" -v f="$2" '$1 == t { print $f; exit }'; }
+# Retries a check every 250 ms for 15 s, times the tests' factor.
+eventually() {
+    for _ in $(seq $((60 * ${VH_TEST_TIME_FACTOR:-1}))); do
+        "$@" && return 0
+        sleep 0.25
+    done
+    return 1
+}
+shown() { [ -n "$(field "$1" 1)" ]; }
+hidden() { ! shown "$1"; }
+foreground() { [ "$(field "$1" 6)" = 1 ]; }
+start() { "$wine_run" "$@" & }
