@@ -2,7 +2,11 @@
 #include "ui/controls/TextField.h"
 
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QToolTip>
 
 TextField::TextField(QWidget *parent)
     : QLineEdit(parent)
@@ -41,6 +45,29 @@ void TextField::setForeground(const QColor &colour)
 QColor TextField::background() const
 {
     return palette().color(QPalette::Base);
+}
+
+bool TextField::textFits() const
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                               .marginsRemoved(textMargins());
+    // QLineEdit keeps two pixels free on either side of its text.
+    return fontMetrics().horizontalAdvance(text()) <= contents.width() - 4;
+}
+
+bool TextField::event(QEvent *event)
+{
+    // Judged at the request, not at each of thirty changes a second. A field
+    // whose text fits leaves the request to its window, which may have a
+    // tooltip of its own.
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty() && !textFits()) {
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text(), this);
+        return true;
+    }
+    return QLineEdit::event(event);
 }
 
 void TextField::mouseDoubleClickEvent(QMouseEvent *event)

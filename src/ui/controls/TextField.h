@@ -4,7 +4,10 @@
 #include <QLineEdit>
 
 // A single-line text field that reports double-clicks and skips setting the
-// text it already shows (nothing depends on redrawing the same text).
+// text it already shows (nothing depends on redrawing the same text). A text
+// wider than the field shows whole as the field's tooltip: the fields keep
+// their designed widths, and a number cut off, its exponent gone, would read
+// as another number.
 class TextField : public QLineEdit
 {
     Q_OBJECT
@@ -24,10 +27,13 @@ signals:
     void doubleClicked();
 
 protected:
+    bool event(QEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    [[nodiscard]] bool textFits() const;
+
     bool m_doubleClickKeys = false;
 };

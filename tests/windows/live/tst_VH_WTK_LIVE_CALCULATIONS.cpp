@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
 class TestLiveCalculations : public QObject, public WindowTestBed
 {
@@ -29,6 +30,8 @@ private slots:
     void mirrorCopiesEveryCell();
     void mirrorKeepsTextsAfterStop();
     void mirrorReplacesTypedTextWhileRunning();
+    void cutOffTextShowsWhole_data();
+    void cutOffTextShowsWhole();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -344,6 +347,36 @@ void TestLiveCalculations::mirrorReplacesTypedTextWhileRunning()
     QCOMPARE(hours->text(), QStringLiteral("typed"));
     tick(90061001);
     QCOMPARE(hours->text(), QStringLiteral("1"));
+}
+
+void TestLiveCalculations::cutOffTextShowsWhole_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("toolTip"); // empty: none
+
+    // At 8406 ms the days are 8406 / 86400000 = 9.72916666666667E-05; no
+    // font fits those 20 characters into 48 pixels, whereas a "0" fits.
+    QTest::newRow("days cut off") << "DAYS_TB"
+                                  << "9.72916666666667E-05";
+    QTest::newRow("whole days fit") << "DAYS_ROUNDED_TB"
+                                    << "";
+}
+
+void TestLiveCalculations::cutOffTextShowsWhole()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, toolTip);
+    makeWindows();
+    openLive();
+    tick(8406);
+    TextField *shown = m_live->control<TextField>(field);
+    // How wide a text is depends on the fonts of the machine.
+    shown->setFixedWidth(48);
+    const QPoint middle = shown->rect().center();
+    QHelpEvent request(QEvent::ToolTip, middle, shown->mapToGlobal(middle));
+    QApplication::sendEvent(shown, &request);
+    QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), toolTip);
+    QToolTip::hideText();
 }
 
 QTEST_MAIN(TestLiveCalculations)
