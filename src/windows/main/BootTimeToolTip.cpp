@@ -2,6 +2,7 @@
 #include "windows/main/BootTimeToolTip.h"
 
 #include "engine/TickSource.h"
+#include "platform/FastStartup.h"
 
 #include <QDateTime>
 #include <QHelpEvent>
@@ -16,7 +17,7 @@ BootTimeToolTip::BootTimeToolTip(const TickSource &ticks, QObject *parent)
 {}
 
 QString BootTimeToolTip::text(std::uint64_t uptimeMilliseconds, const QDateTime &now,
-                              const QLocale &locale)
+                              const QLocale &locale, bool sinceRestart)
 {
     const QDateTime boot = now.addMSecs(-static_cast<qint64>(uptimeMilliseconds));
     // The date as the locale writes it in full, in its own order and digits;
@@ -25,9 +26,14 @@ QString BootTimeToolTip::text(std::uint64_t uptimeMilliseconds, const QDateTime 
     static const QRegularExpression seconds(QStringLiteral("[.:]ss?"));
     QString timeFormat = locale.timeFormat(QLocale::ShortFormat);
     timeFormat.remove(seconds);
-    return QStringLiteral("Up since %1, %2")
-        .arg(locale.toString(boot.date(), QLocale::LongFormat),
-             locale.toString(boot.time(), timeFormat));
+    const QString upSince = QStringLiteral("Up since %1, %2")
+                                .arg(locale.toString(boot.date(), QLocale::LongFormat),
+                                     locale.toString(boot.time(), timeFormat));
+    if (!sinceRestart)
+        return upSince;
+    return upSince +
+           QStringLiteral("\nCounted from the last restart: Shut down with Fast Startup does "
+                          "not end the count.");
 }
 
 bool BootTimeToolTip::eventFilter(QObject *watched, QEvent *event)
@@ -36,7 +42,8 @@ bool BootTimeToolTip::eventFilter(QObject *watched, QEvent *event)
         return QObject::eventFilter(watched, event);
     const auto *help = static_cast<QHelpEvent *>(event);
     QToolTip::showText(help->globalPos(),
-                       text(m_ticks.milliseconds(), QDateTime::currentDateTime(), QLocale()),
+                       text(m_ticks.milliseconds(), QDateTime::currentDateTime(), QLocale(),
+                            FastStartup::keepsTheCount()),
                        qobject_cast<QWidget *>(watched));
     return true;
 }
