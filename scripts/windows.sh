@@ -92,6 +92,16 @@ find_qt() {
     qt_version="$version"
 }
 
+# What the notices of the shipped Qt are made from, kept in the cache beside
+# the build it describes: from the unpacked source $1, with the version and
+# the configure flags.
+keep_qt_notices() {
+    local notices="$qt_prefix/share/source-notices"
+    "$root/scripts/lib/third_party_notices.py" keep "$1" "$notices"
+    echo "$qt_version" >"$notices/version.txt"
+    printf '%s\n' "${qt_flags[@]}" >"$notices/configure-flags.txt"
+}
+
 step_qt() {
     install_packages ca-certificates dpkg-dev cmake ninja-build perl python3 \
         qt6-base-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
@@ -99,6 +109,14 @@ step_qt() {
     find_qt
     if [ -f "$qt_prefix/.complete" ]; then
         log "Qt $qt_version for mingw cached in $qt_prefix"
+        # A cache made before the notices were kept gets them from the source.
+        if [ ! -f "$qt_prefix/share/source-notices/version.txt" ]; then
+            local unpacked
+            unpacked="$(mktemp -d)"
+            (cd "$unpacked" && apt_get source -qq "qt6-base=$qt_version" >/dev/null 2>&1)
+            keep_qt_notices "$(find "$unpacked" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')"
+            rm -rf "$unpacked"
+        fi
         return
     fi
     log "building Qt $qt_version for mingw into $qt_prefix"
@@ -122,6 +140,7 @@ step_qt() {
     fi
     nice -n 19 cmake --build "$work/build" --parallel "${VH_JOBS:-$(nproc)}"
     cmake --install "$work/build" >/dev/null
+    keep_qt_notices "$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')"
     touch "$qt_prefix/.complete"
     as_root rm -rf "$work"
     log "Qt built in $(((SECONDS - started) / 60)) min, $(du -sh "$qt_prefix" | cut -f1)"
@@ -143,12 +162,13 @@ step_build() {
 }
 
 # What runs where it is unpacked: the program, the Qt libraries and plugins
-# it loads, and the compiler's runtime.
+# it loads, the compiler's runtime, and the licences of all of them.
 step_package() {
     install_packages nsis zip
     [ -n "$qt_prefix" ] || find_qt
+    [ -f "$qt_prefix/share/source-notices/version.txt" ] || step_qt
     local stage="$build/stage" release="$build/release" version
-    version="$(sed -n 's/^project(VhWrenTicker VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")"
+    version="$(sed -n 's/^!define VERSION "\(.*\)"$/\1/p' "$build/installer-identity.nsh")"
     rm -rf "$stage" "$release"
     mkdir -p "$stage/platforms" "$stage/styles" "$release"
     cp "$build/vh-wren-ticker.exe" "$stage/"
@@ -164,16 +184,19 @@ step_package() {
     # Qt's release build keeps its symbols; nobody debugs from the zip.
     find "$stage" -name '*.dll' -o -name '*.exe' | xargs x86_64-w64-mingw32-strip --strip-unneeded
     cp "$root/LICENSE" "$stage/LICENSE.txt"
+    "$root/scripts/lib/third_party_notices.py" write "$qt_prefix/share/source-notices" "$stage" \
+        "$stage/THIRD-PARTY-NOTICES.txt"
     (cd "$stage" && zip -qr "$release/vh-wren-ticker-$version-windows-x64.zip" .)
-    makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DICON="$build/src/vh-wren-ticker.ico" \
-        -DOUTFILE="$release/vh-wren-ticker-$version-setup.exe" "$root/data/windows/installer.nsi"
+    makensis -V2 -DIDENTITY="$build/installer-identity.nsh" -DSTAGE="$stage" \
+        -DICON="$build/src/vh-wren-ticker.ico" \
+        -DOUTFILE="$release/vh-wren-ticker-$version-windows-x64-setup.exe" "$root/data/windows/installer.nsi"
     log "release files: $(cd "$release" && du -h -- * | tr '\t\n' ' ')"
 }
 
 # A fresh Wine prefix every run, so nothing from an earlier run or from the
 # user's own Wine counts.
 step_test() {
-    install_packages wine wine64 fonts-wine fonts-liberation xvfb xdotool x11-utils \
+    install_packages wine wine64 fonts-wine fonts-liberation xvfb xdotool x11-utils python3-pefile \
         imagemagick
     [ -n "$qt_prefix" ] || find_qt
     export VH_QT_WINDOWS="$qt_prefix"
@@ -197,7 +220,8 @@ step_wine_tests() {
     # A virtual desktop for every program of the prefix, as winecfg sets it:
     # Wine then keeps the z-order and the foreground itself, as Windows does.
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null
+    # As large as the X screen, so that every window and its pictures fit.
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x800 /f >/dev/null
     # Debian's Wine does not find the TrueType fonts of fonts-wine where it
     # installs them; without Marlett the caption buttons are drawn as letters.
     cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"

@@ -7,11 +7,15 @@
 # and the foreground as Windows does: the strip stays above a
 # newly activated window, which keeps the keyboard; a second start raises the
 # first strip; the settings are text values in the registry after a close; a
-# start after a killed run works, even when its lock names a live process; the installer installs, and its uninstaller
-# removes the files and the Run value but keeps the settings.
-# Usage: wine_behaviour.sh PROGRAM OTHER_WINDOW WINDOW_LISTER INSTALLER SHOTS
+# start after a killed run works, even when its lock names a live process;
+# the tooltip tells of Fast Startup where it is on. The installer installs
+# silently into the folder asked for, with the uninstall entry that Windows'
+# Apps list and winget read; installed again over a running copy, it closes
+# it and keeps the settings and the start at login; its uninstaller removes
+# the files and the Run value but keeps the settings.
+# Usage: wine_behaviour.sh PROGRAM OTHER_WINDOW WINDOW_LISTER INSTALLER SHOTS VERSION LICENSE
 set -euo pipefail
-program="$1" other="$2" lister="$3" installer="$4" shots="$5"
+program="$1" other="$2" lister="$3" installer="$4" shots="$5" version="$6" license="$7"
 source "$(dirname "$0")/support/wine_checks.sh"
 mkdir -p "$shots"
 
@@ -28,6 +32,19 @@ shoot() {
 start "$program"
 eventually shown "$strip" || fail "the strip did not appear"
 shoot "$strip" wine-main-strip
+
+# With Fast Startup on, hovering the strip says since when the count runs.
+wine reg add 'HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\Power' \
+    /v HiberbootEnabled /t REG_DWORD /d 1 /f >/dev/null
+IFS='|' read -r _ left top right bottom _ < <(windows | grep -F -m1 "$strip|")
+# Qt waits for the pointer to rest on the window, after it has moved there;
+# near the strip's lower left corner the tooltip comes out below it.
+xdotool mousemove --window "$(desktop)" $((left + 30)) $((bottom - 6))
+sleep 0.3
+xdotool mousemove --window "$(desktop)" $((left + 20)) $((bottom - 6))
+sleep 2
+import -window "$(desktop)" -crop "480x80+$left+$top" "$shots/wine-fast-startup-tooltip.png"
+xdotool mousemove --window "$(desktop)" 5 5
 
 # A newly started window comes to the front and takes the keyboard; the
 # keeper, ticking each second, puts the strip above it without taking either.
@@ -84,11 +101,28 @@ eventually shown "$strip" || fail "the start after a killed run showed no strip"
 wine taskkill /IM vh-wren-ticker.exe >/dev/null
 eventually hidden "$strip" || fail "the strip did not close"
 
-# Installed silently for this user, started, set to start at login, removed.
-wine "$installer" /S
-installed="$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Local/Programs/VH-WREN-TICKER/vh-wren-ticker.exe')"
-[ -n "$installed" ] || fail "nothing installed"
+# Installed silently for this user into the folder asked for (/D= comes
+# last and takes no quotes), with its uninstall entry.
+folder='C:\Tools\VH-WREN-TICKER'
+wine "$installer" /S "/D=$folder"
+installed="$WINEPREFIX/drive_c/Tools/VH-WREN-TICKER/vh-wren-ticker.exe"
+[ -e "$installed" ] || fail "nothing installed in $folder"
 find "$WINEPREFIX/drive_c/users" -name 'VH-WREN-TICKER.lnk' | grep -q . || fail "no Start-menu entry"
+wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\example.voltharbor.VhWrenTicker' |
+    tr -d '\r' >"$work/entry"
+entry() { sed -n "s/^ *$1 *REG_[A-Z_]* *//p" "$work/entry"; }
+for value in DisplayName DisplayIcon UninstallString QuietUninstallString NoModify NoRepair; do
+    [ -n "$(entry "$value")" ] || fail "no $value in the uninstall entry: $(cat "$work/entry")"
+done
+[ "$(entry DisplayVersion) $(entry Publisher)" = "$version VOLT-HARBOR" ] ||
+    fail "version and publisher: $(cat "$work/entry")"
+[ "$(entry InstallLocation)" = "$folder" ] || fail "installed at $(entry InstallLocation)"
+size=$(($(entry EstimatedSize))) files="$(du -sk --apparent-size "$(dirname "$installed")" | cut -f1)"
+[ $((size * 20)) -ge $((files * 19)) ] && [ $((size * 20)) -le $((files * 21)) ] ||
+    fail "EstimatedSize $size KB for $files KB of files"
+"$(dirname "$0")/windows_resources.py" "$version" "$license" "$installed" \
+    "$(dirname "$installed")/uninstall.exe" || fail "the installed files' version resources"
+
 # Without the build's Qt on the path: the installed files must do.
 WINEPATH= wine "$installed" &
 eventually shown "$strip" || fail "the installed program showed no strip"
@@ -99,8 +133,21 @@ run_value() {
 }
 no_run_value() { ! run_value; }
 run_value || fail "no Run value"
+
+# Installed again over the running copy, which closes, saving as it does,
+# before its files are replaced; the user's settings and choices stay.
+setting() { wine reg query 'HKCU\Software\VH_WTK\vh-wren-ticker' /v "$1" | tr -d '\r' | sed -n "s/^ *$1 *REG_SZ *//p"; }
+wine reg add 'HKCU\Software\VH_WTK\vh-wren-ticker' /v ABOUT_Left /d 2220 /f >/dev/null
+wine reg delete 'HKCU\Software\VH_WTK\vh-wren-ticker' /v MAIN_Left /f >/dev/null
+wine "$installer" /S "/D=$folder"
+hidden "$strip" || fail "the installer replaced the files of a running copy"
+[ -n "$(setting MAIN_Left)" ] || fail "the running copy did not save as it closed"
+[ "$(setting ABOUT_Left)" = 2220 ] || fail "the reinstall changed the settings"
+run_value || fail "the reinstall dropped the start at login"
+
 wine "$(dirname "$installed")/uninstall.exe" /S
 eventually test ! -e "$installed" || fail "the uninstaller left the program"
+eventually test ! -e "$(dirname "$installed")/THIRD-PARTY-NOTICES.txt" || fail "the uninstaller left the notices"
 eventually no_run_value || fail "the uninstaller left the Run value"
 wine reg query 'HKCU\Software\VH_WTK\vh-wren-ticker' >"$work/kept" 2>&1 ||
     fail "the uninstaller removed the settings: $(tr -d '\r' <"$work/kept"; wine reg query 'HKCU\Software\VH_WTK' /s 2>&1 | tr -d '\r')"
