@@ -30,18 +30,13 @@ const QString power = u"SYSTEM\\CurrentControlSet\\Control\\Power"_s;
 
 } // namespace
 
-void TestBootTimeToolTip::setPower(const QString &key, const QString &name, const QVariant &number)
+void TestBootTimeToolTip::setPower([[maybe_unused]] const QString &key,
+                                   [[maybe_unused]] const QString &name,
+                                   [[maybe_unused]] const QVariant &number)
 {
 #ifdef Q_OS_WIN
     QSettings settings(u"HKEY_LOCAL_MACHINE\\"_s + key, QSettings::NativeFormat);
-    if (number.isValid())
-        settings.setValue(name, number.toInt());
-    else
-        settings.remove(name);
-#else
-    Q_UNUSED(key);
-    Q_UNUSED(name);
-    Q_UNUSED(number);
+    number.isValid() ? settings.setValue(name, number.toInt()) : settings.remove(name);
 #endif
 }
 
