@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/Form.h"
 
+#include "platform/FixedSize.h"
 #include "platform/TaskbarHint.h"
 #include "platform/WindowLoss.h"
 #include "platform/Workspaces.h"
@@ -70,6 +71,7 @@ void Form::load(Form *owner)
         std::find(owner->m_owned.begin(), owner->m_owned.end(), this) == owner->m_owned.end())
         owner->m_owned.emplace_back(this);
     m_surface = new FormSurface(ownerWindow, flagsFor(m_design.frame, ownerWindow != nullptr));
+    m_fixedSize = FixedSize::forPlatform(*m_surface);
     connect(m_surface, &FormSurface::closeRequested, this, &Form::unload);
     handle(m_surface, &FormSurface::doubleClicked, "Form_DblClick", &Form::Form_DblClick);
     m_surface->setObjectName(m_design.name);
@@ -159,6 +161,7 @@ void Form::unload()
     for (FormTimer *timer : m_surface->findChildren<FormTimer *>())
         delete timer;
     m_loss.reset();
+    m_fixedSize.reset();
     FormSurface *surface = m_surface;
     m_surface = nullptr;
     QWidget *owner = surface->parentWidget();
@@ -249,7 +252,7 @@ void Form::applyClientSize()
     const QMargins &frame = m_design.frameTwips;
     const int clientWidth = std::max(0, pixels(m_width - frame.left() - frame.right()));
     const int clientHeight = std::max(0, pixels(m_height - frame.top() - frame.bottom()));
-    m_surface->setFixedSize(clientWidth, clientHeight);
+    m_fixedSize->hold(QSize(clientWidth, clientHeight));
 }
 
 FormTimer *Form::timer(const QString &name) const

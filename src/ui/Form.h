@@ -22,6 +22,7 @@
 #include <utility>
 #include <vector>
 
+class FixedSize;
 class FormSurface;
 class QEventLoop;
 class WindowLoss;
@@ -158,6 +159,7 @@ private:
     Design m_design;
     FormContext m_context;
     FormSurface *m_surface = nullptr;
+    std::unique_ptr<FixedSize> m_fixedSize;
     std::unique_ptr<WindowLoss> m_loss;
     std::vector<QPointer<Form>> m_owned;
     QPointer<QEventLoop> m_modalLoop;
