@@ -15,8 +15,10 @@ fi
 # Tests on a real window manager.
 if [ "${VH_SETUP_X11_TESTS:-1}" = 1 ]; then
     packages+=(xvfb openbox x11-utils xdotool wmctrl)
-    # The other window managers users have, each in its own D-Bus session.
-    packages+=(xfwm4 metacity mutter dbus-x11)
+    # The other desktops users have, each in its own D-Bus session; mutter
+    # runs as GNOME's Wayland compositor too, with XWayland.
+    packages+=(xfwm4 metacity mutter dbus-x11 xwayland)
+    packages+=(marco mate-settings-daemon-common kwin-x11 kwin-style-breeze i3-wm icewm fluxbox)
     # Checks of what is installed and packaged, with the tools a distribution
     # uses; librsvg2-bin renders the icon's sizes (scripts/render-icons.sh).
     packages+=(desktop-file-utils appstream man-db file dpkg-dev lintian librsvg2-bin)

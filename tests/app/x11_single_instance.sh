@@ -13,8 +13,6 @@ other="$2"
 desktop_entry="$3"
 
 source "$(dirname "$0")/../support/x11_checks.sh"
-export XDG_RUNTIME_DIR="$work/run"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 describe() { xprop -root _NET_ACTIVE_WINDOW _NET_CLIENT_LIST_STACKING; }
 strips() { xdotool search --onlyvisible --name '^VH-WREN-TICKER:$' 2>/dev/null || true; }

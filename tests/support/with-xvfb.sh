@@ -4,7 +4,9 @@
 # told otherwise, for tests that need real window management (frames,
 # z-order, taskbar hints).
 # Usage: with-xvfb.sh [--no-window-manager | --window-manager NAME] COMMAND [ARGUMENTS...]
-#   NAME: openbox, xfwm4, metacity or mutter; the command sees it as $VH_WM.
+#   NAME: openbox, xfwm4, metacity, mutter, marco, kwin_x11, i3, icewm,
+#   fluxbox, or gnome-wayland (mutter as a Wayland compositor, the command
+#   on its XWayland); the command sees it as $VH_WM.
 #
 # The command runs once, and only on a server that answers and, unless told
 # otherwise, a screen that the window manager has taken. A server or window
@@ -24,14 +26,31 @@ case "${1:-}" in
     shift 2
     ;;
 esac
-# What each names itself on its check window, and how it is started: the
-# GNOME and Xfce ones keep their settings behind D-Bus.
+# What each names itself on its check window (a pattern), and how it is
+# started: all but openbox keep settings or services behind D-Bus.
 case "$wm" in
 "") ;;
 openbox) wm_name=Openbox wm_command=(openbox --sm-disable) ;;
 xfwm4) wm_name=Xfwm4 wm_command=(xfwm4 --compositor=off --sm-client-disable) ;;
 metacity) wm_name=Metacity wm_command=(metacity --sm-disable --compositor=none) ;;
 mutter) wm_name=Mutter wm_command=(mutter --x11 --sm-disable) ;;
+marco) wm_name='Metacity \(Marco\)' wm_command=(marco --sm-disable --no-composite) ;;
+kwin_x11) wm_name=KWin wm_command=(env KWIN_COMPOSE=N kwin_x11) ;;
+i3) wm_name=i3 wm_command=(i3 -c "$(dirname "$0")/i3.config") ;;
+icewm) wm_name='IceWM [^"]*' wm_command=(icewm) ;;
+fluxbox) wm_name=Fluxbox wm_command=(fluxbox) ;;
+# Its XWayland picks a display by the sockets it sees, so it gets a socket
+# folder of its own, in a network namespace of its own for the abstract
+# sockets (a user namespace lets anyone make both): nothing of it meets the
+# Xvfb servers of tests beside it. Run as the command of mutter, a shell
+# tells which display and cookie it got.
+gnome-wayland)
+    if [ -z "${VH_IN_NAMESPACE:-}" ]; then
+        VH_IN_NAMESPACE=1 exec unshare --map-root-user --mount --net "$0" --window-manager "$wm" "$@"
+    fi
+    mount -t tmpfs tmpfs /tmp/.X11-unix
+    wm_name=Mutter
+    ;;
 *)
     echo "with-xvfb.sh: unknown window manager $wm" >&2
     exit 2
@@ -43,7 +62,9 @@ work="$(mktemp -d)"
 xvfb_pid=""
 wm_pid=""
 bus_pid=""
+waiter_pid=""
 stop_session() {
+    [ -n "$waiter_pid" ] && kill "$waiter_pid" 2>/dev/null || true
     [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
     [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
@@ -51,6 +72,7 @@ stop_session() {
     wm_pid=""
     bus_pid=""
     xvfb_pid=""
+    waiter_pid=""
 }
 cleanup() {
     stop_session
@@ -67,13 +89,52 @@ steps() { seq $(($1 * ${VH_TEST_TIME_FACTOR:-1})); }
 wm_has_screen() {
     local check
     check="$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*window id # //p')"
-    [ -n "$check" ] && xprop -id "$check" _NET_WM_NAME 2>/dev/null | grep -q "\"$wm_name\""
+    [ -n "$check" ] && xprop -id "$check" _NET_WM_NAME 2>/dev/null | grep -qE "= \"$wm_name\"\$"
+}
+
+# The private home for the window manager and the services its bus starts.
+private_home() {
+    home="$work/home"
+    mkdir -p "$home" && mkdir -p -m 700 "$home/runtime"
+    private=(HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_CACHE_HOME="$home/cache"
+        XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/runtime")
+}
+
+# mutter on Wayland with its XWayland; `reason` when it does not come up.
+start_wayland_session() {
+    local step
+    private_home
+    eval "$(env "${private[@]}" dbus-launch --sh-syntax)"
+    bus_pid="$DBUS_SESSION_BUS_PID"
+    : >"$work/display"
+    env "${private[@]}" mutter --wayland --headless --virtual-monitor 1280x800 --sm-disable -- \
+        sh -c "echo \"\$DISPLAY \$XAUTHORITY \$\$\" >'$work/display'; exec sleep infinity" \
+        >"$work/wm.log" 2>&1 &
+    wm_pid=$!
+    for step in $(steps 150); do
+        [ -s "$work/display" ] && break
+        alive "$wm_pid" || break
+        sleep 0.1
+    done
+    read -r DISPLAY XAUTHORITY waiter_pid <"$work/display" || true
+    export DISPLAY XAUTHORITY
+    for step in $(steps 150); do
+        wm_has_screen && return 0
+        alive "$wm_pid" || break
+        sleep 0.1
+    done
+    reason="mutter did not start its XWayland: $(tail -n 3 "$work/wm.log")"
+    return 1
 }
 
 # Sets `reason` and fails when the session does not come up within 10 s a
 # step (15 s for the window manager), times the tests' factor.
 start_session() {
     local step
+    [ "$wm" != gnome-wayland ] || {
+        start_wayland_session
+        return
+    }
     : >"$work/display"
     # -displayfd picks a free display, so parallel tests never collide;
     # -noreset keeps the server as it is when its last client leaves.
@@ -106,10 +167,7 @@ start_session() {
     # The window manager and the services its bus starts (dconf, xfconf) keep
     # their settings in a home of their own: never the user's, and never one
     # that a test beside this one writes at the same time.
-    local home="$work/home"
-    mkdir -p "$home" && mkdir -p -m 700 "$home/runtime"
-    local private=(HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_CACHE_HOME="$home/cache"
-        XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/runtime")
+    private_home
     if [ "$wm" != openbox ]; then
         eval "$(env "${private[@]}" dbus-launch --sh-syntax)"
         bus_pid="$DBUS_SESSION_BUS_PID"
