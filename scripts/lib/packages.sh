@@ -10,8 +10,13 @@ apt_get() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 "$@"
 }
 
+# Options first (such as --no-install-recommends), then the packages.
 install_packages() {
-    local missing=() package
+    local missing=() options=() package
+    while [ "${1:-}" != "${1#-}" ]; do
+        options+=("$1")
+        shift
+    done
     for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
             missing+=("$package")
@@ -20,6 +25,6 @@ install_packages() {
     if [ "${#missing[@]}" -gt 0 ]; then
         echo "Installing: ${missing[*]}"
         apt_get update -qq
-        apt_get install -y -qq "${missing[@]}" >/dev/null
+        apt_get install -y -qq "${options[@]}" "${missing[@]}" >/dev/null
     fi
 }
