@@ -92,50 +92,49 @@ wm_has_screen() {
     [ -n "$check" ] && xprop -id "$check" _NET_WM_NAME 2>/dev/null | grep -qE "= \"$wm_name\"\$"
 }
 
-# The private home for the window manager and the services its bus starts.
-private_home() {
+# Retries a check every 0.1 s for $2 tenths of a second, times the tests'
+# factor, while process $1 lives.
+await() {
+    local pid="$1" tenths="$2" step
+    shift 2
+    for step in $(steps "$tenths"); do
+        "$@" && return 0
+        alive "$pid" || break
+        sleep 0.1
+    done
+    "$@"
+}
+answers() { xdpyinfo >/dev/null 2>&1; }
+
+# The window manager and the services its bus starts (dconf, xfconf) keep
+# their settings in a home of their own: never the user's, and never one
+# that a test beside this one writes at the same time.
+start_bus() {
     home="$work/home"
     mkdir -p "$home" && mkdir -p -m 700 "$home/runtime"
     private=(HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_CACHE_HOME="$home/cache"
         XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/runtime")
-}
-
-# mutter on Wayland with its XWayland; `reason` when it does not come up.
-start_wayland_session() {
-    local step
-    private_home
+    [ "$wm" != openbox ] || return 0
     eval "$(env "${private[@]}" dbus-launch --sh-syntax)"
     bus_pid="$DBUS_SESSION_BUS_PID"
-    : >"$work/display"
-    env "${private[@]}" mutter --wayland --headless --virtual-monitor 1280x800 --sm-disable -- \
-        sh -c "echo \"\$DISPLAY \$XAUTHORITY \$\$\" >'$work/display'; exec sleep infinity" \
-        >"$work/wm.log" 2>&1 &
-    wm_pid=$!
-    for step in $(steps 150); do
-        [ -s "$work/display" ] && break
-        alive "$wm_pid" || break
-        sleep 0.1
-    done
-    read -r DISPLAY XAUTHORITY waiter_pid <"$work/display" || true
-    export DISPLAY XAUTHORITY
-    for step in $(steps 150); do
-        wm_has_screen && return 0
-        alive "$wm_pid" || break
-        sleep 0.1
-    done
-    reason="mutter did not start its XWayland: $(tail -n 3 "$work/wm.log")"
-    return 1
 }
 
 # Sets `reason` and fails when the session does not come up within 10 s a
 # step (15 s for the window manager), times the tests' factor.
 start_session() {
-    local step
-    [ "$wm" != gnome-wayland ] || {
-        start_wayland_session
-        return
-    }
     : >"$work/display"
+    if [ "$wm" = gnome-wayland ]; then
+        start_bus
+        env "${private[@]}" mutter --wayland --headless --virtual-monitor 1280x800 --sm-disable -- \
+            sh -c "echo \"\$DISPLAY \$XAUTHORITY \$\$\" >'$work/display'; exec sleep infinity" \
+            >"$work/wm.log" 2>&1 &
+        wm_pid=$!
+        await "$wm_pid" 150 test -s "$work/display" &&
+            read -r DISPLAY XAUTHORITY waiter_pid <"$work/display" &&
+            export DISPLAY XAUTHORITY && await "$wm_pid" 150 wm_has_screen && return 0
+        reason="mutter did not start its XWayland: $(tail -n 3 "$work/wm.log")"
+        return 1
+    fi
     # -displayfd picks a free display, so parallel tests never collide;
     # -noreset keeps the server as it is when its last client leaves.
     Xvfb -displayfd 9 -screen 0 1280x800x24 -nolisten tcp -noreset \
@@ -143,43 +142,20 @@ start_session() {
     xvfb_pid=$!
     # Tests that take the X server away kill this one.
     export VH_XVFB_PID="$xvfb_pid"
-    for step in $(steps 100); do
-        [ -s "$work/display" ] && break
-        alive "$xvfb_pid" || break
-        sleep 0.1
-    done
-    if [ ! -s "$work/display" ]; then
+    if ! await "$xvfb_pid" 100 test -s "$work/display"; then
         reason="Xvfb named no display: $(tail -n 3 "$work/xvfb.log")"
         return 1
     fi
     export DISPLAY=":$(tr -d '\n' <"$work/display")"
-    for step in $(steps 100); do
-        xdpyinfo >/dev/null 2>&1 && break
-        alive "$xvfb_pid" || break
-        sleep 0.1
-    done
-    if ! xdpyinfo >/dev/null 2>&1; then
+    if ! await "$xvfb_pid" 100 answers; then
         reason="Xvfb on $DISPLAY does not answer: $(tail -n 3 "$work/xvfb.log")"
         return 1
     fi
     [ -n "$wm" ] || return 0
-
-    # The window manager and the services its bus starts (dconf, xfconf) keep
-    # their settings in a home of their own: never the user's, and never one
-    # that a test beside this one writes at the same time.
-    private_home
-    if [ "$wm" != openbox ]; then
-        eval "$(env "${private[@]}" dbus-launch --sh-syntax)"
-        bus_pid="$DBUS_SESSION_BUS_PID"
-    fi
+    start_bus
     env "${private[@]}" "${wm_command[@]}" >"$work/wm.log" 2>&1 &
     wm_pid=$!
-    for step in $(steps 150); do
-        wm_has_screen && return 0
-        alive "$wm_pid" || break
-        sleep 0.1
-    done
-    wm_has_screen && return 0
+    await "$wm_pid" 150 wm_has_screen && return 0
     reason="$wm did not take the screen of $DISPLAY: $(tail -n 3 "$work/wm.log")"
     return 1
 }
