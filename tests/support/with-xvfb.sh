@@ -65,7 +65,10 @@ bus_pid=""
 waiter_pid=""
 stop_session() {
     [ -n "$waiter_pid" ] && kill "$waiter_pid" 2>/dev/null || true
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
+    # Killed outright: fluxbox can hang in its own handler of SIGTERM (seen
+    # waiting on a lock with the signal masked), and nothing of the session
+    # outlives its scratch folder.
+    [ -n "$wm_pid" ] && kill -KILL "$wm_pid" 2>/dev/null || true
     [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     wait 2>/dev/null || true
