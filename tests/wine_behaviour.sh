@@ -50,8 +50,8 @@ xdotool mousemove --window "$(desktop)" 5 5
 # keeper, ticking each second, puts the strip above it without taking either.
 start "$other" Other >"$work/other.out"
 eventually foreground Other || fail "the other window did not come to the front"
-sleep 2.5
-[ "$(rank "$strip")" -lt "$(rank Other)" ] || fail "the strip is not above the other window"
+above_other() { [ "$(rank "$strip")" -lt "$(rank Other)" ]; }
+eventually above_other || fail "the strip is not above the other window"
 foreground Other || fail "the keeper took the activation from the other window"
 xdotool type --delay 100 typed
 sleep 1
@@ -60,7 +60,7 @@ eventually grep -q '^typed: typed' "$work/other.out" ||
     fail "the other window did not get the keys: $(cat "$work/other.out")"
 
 # A second start hands over to the first, which comes to the front.
-timeout 30 "$wine_run" "$program" || fail "the second start ended with status $?"
+timeout "$((30 * factor))" "$wine_run" "$program" || fail "the second start ended with status $?"
 eventually foreground "$strip" || fail "the second start did not raise the strip"
 [ "$(count "$strip")" = 1 ] || fail "$(count "$strip") strips"
 

@@ -12,7 +12,6 @@
 set -euo pipefail
 program="$1" lister="$2"
 source "$(dirname "$0")/support/wine_checks.sh"
-factor="${VH_TEST_TIME_FACTOR:-1}"
 
 WINEDEBUG=+mmtime "$wine_run" "$program" 2>"$work/trace" &
 eventually shown "$strip" || fail "the strip did not appear"

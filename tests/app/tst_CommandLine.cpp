@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -19,6 +21,9 @@ namespace {
 const QString scratchKeys = u"HKEY_CURRENT_USER\\Software\\VH_WTK_tests"_s;
 const QString scratchName = u"CommandLine-%1"_s.arg(QCoreApplication::applicationPid());
 const QString scratchRunKey = scratchKeys + u'\\' + scratchName + u"\\Run"_s;
+// How long a run may take on a quiet machine, times the tests' one factor
+// for a loaded or instrumented run.
+const int runLimitMs = 20000 * std::max(1, qEnvironmentVariableIntValue("VH_TEST_TIME_FACTOR"));
 #ifdef Q_OS_WIN
 const QString executableSuffix = u".exe"_s;
 #else
@@ -85,7 +90,7 @@ TestCommandLine::Run TestCommandLine::run(const QString &program, const QStringL
     process.start(program, arguments);
     // Why a run went wrong, for the failure message: it did not start, it
     // crashed (with the code Windows gives), or it did not end in time.
-    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit) {
+    if (!process.waitForFinished(runLimitMs) || process.exitStatus() != QProcess::NormalExit) {
         return {-1,
                 {},
                 u"%1 (exit code %2)"_s.arg(process.errorString())

@@ -5,6 +5,8 @@
 # Windows are named by their captions.
 
 wine_run="$(dirname "${BASH_SOURCE[0]}")/wine-run.sh"
+# The tests' one factor for a loaded or instrumented run, for every wait.
+factor="${VH_TEST_TIME_FACTOR:-1}"
 strip='VH-WREN-TICKER:'
 work="$(mktemp -d)"
 trap 'wine taskkill /F /IM vh-wren-ticker.exe >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
@@ -21,7 +23,7 @@ windows() { "$wine_run" "$lister" | tr -d '\r'; }
 field() { windows | awk -F'|' -v t="$1" -v f="$2" '$1 == t { print $f; exit }'; }
 # Retries a check every 250 ms for 15 s, times the tests' factor.
 eventually() {
-    for _ in $(seq $((60 * ${VH_TEST_TIME_FACTOR:-1}))); do
+    for _ in $(seq $((60 * factor))); do
         "$@" && return 0
         sleep 0.25
     done
