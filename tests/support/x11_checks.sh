@@ -105,21 +105,25 @@ root_window() { xprop -root "$1" | sed 's/.*[ ,#]//'; }
 # A check to retry: the property is read afresh each time.
 root_is() { [ "$(root_window "$1")" = "$2" ]; }
 
-# Bottom to top, one decimal id a line.
-stacking() {
-    local id
-    for id in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,/ /g'); do
-        echo $((id))
+# The window of $1 that is a child of the root: its frame, or itself.
+top_level() {
+    local id="$1" parent
+    while parent="$(xwininfo -id "$id" -children | sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p')" &&
+        ! xwininfo -id "$id" -children | grep -q 'Parent window id: .*(the root window)'; do
+        id="$parent"
     done
+    echo "$id"
 }
 
-# Window $1 lies above window $2 in the window manager's stacking order.
+# Window $1 lies above window $2 on screen: by the X server's own order,
+# which xwininfo lists from the top. The stacking lists of icewm and fluxbox
+# can disagree with it.
 stacked_above() {
     local order upper lower
-    order="$(stacking)"
-    upper="$(grep -nx "$(($1))" <<<"$order" | cut -d: -f1)"
-    lower="$(grep -nx "$(($2))" <<<"$order" | cut -d: -f1)"
-    [ -n "$upper" ] && [ -n "$lower" ] && [ "$upper" -gt "$lower" ]
+    order="$(xwininfo -root -children | sed -n 's/^ *\(0x[0-9a-f]*\) .*/\1/p')"
+    upper="$(grep -nx "$(top_level "$1")" <<<"$order" | cut -d: -f1)"
+    lower="$(grep -nx "$(top_level "$2")" <<<"$order" | cut -d: -f1)"
+    [ -n "$upper" ] && [ -n "$lower" ] && [ "$upper" -lt "$lower" ]
 }
 
 is_topmost() { [ "$(($(root_window _NET_CLIENT_LIST_STACKING)))" -eq "$(($1))" ]; }

@@ -15,15 +15,15 @@ describe() {
 
 owner_of() { printf '%d' "$(xprop -id "$1" WM_TRANSIENT_FOR | sed -n 's/.*window id # //p')"; }
 
-# Checks every 100 ms for 3 s, across three ticks of the keeper, that $1 is
-# above $2; the keeper puts the strip into the topmost layer meanwhile.
+# Checks every 100 ms, until the keeper has put the strip into the topmost
+# layer and for three of its ticks, that $1 is above $2.
 stays_above() {
     local end=$(($(now_ms) + 3000))
-    while [ "$(now_ms)" -lt "$end" ]; do
+    until [ "$(now_ms)" -ge "$end" ] && is_above "$strip"; do
         stacked_above "$1" "$2" || fail "$3 went below its owner"
+        [ "$(now_ms)" -lt $((end + $(scaled 5000))) ] || fail "the keeper did not put the strip above ($3 open)"
         sleep 0.1
     done
-    is_above "$strip" || fail "the keeper did not put the strip above ($3 open)"
 }
 
 start_strip

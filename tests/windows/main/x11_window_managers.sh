@@ -25,8 +25,7 @@ setting() { sed -n "s/^$1=//p" "$settings"; }
 
 # What each desktop offers: a frame with extents, a drag by its caption
 # that reaches the window manager, an "above" state, workspaces set through
-# EWMH requests. In front is by the X server's own order: the stacking lists
-# of icewm and fluxbox name the other window last all the same.
+# EWMH requests. In front is by the X server's own order.
 frame=yes drag=yes above=yes workspaces=ewmh
 case "$VH_WM" in
 i3)
@@ -100,24 +99,7 @@ is_shown "$strip" || fail "not shown on the second workspace"
 to_workspace 0
 within 5000 is_shown "$front" || fail "the other window is not back on the first workspace"
 
-# The window of $1 that is a child of the root: its frame, or itself.
-top_level() {
-    local id="$1" parent
-    while parent="$(xwininfo -id "$id" -children | sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p')" &&
-        ! xwininfo -id "$id" -children | grep -q 'Parent window id: .*(the root window)'; do
-        id="$parent"
-    done
-    echo "$id"
-}
-# By the X server's order, which xwininfo lists from the top.
-x_above() {
-    local order upper lower
-    order="$(xwininfo -root -children | sed -n 's/^ *\(0x[0-9a-f]*\) .*/\1/p')"
-    upper="$(grep -nx "$(top_level "$1")" <<<"$order" | cut -d: -f1)"
-    lower="$(grep -nx "$(top_level "$2")" <<<"$order" | cut -d: -f1)"
-    [ -n "$upper" ] && [ -n "$lower" ] && [ "$upper" -lt "$lower" ]
-}
-in_front() { x_above "$strip" "$front" && { [ "$above" != yes ] || { is_above "$strip" && not_above "$front"; }; }; }
+in_front() { stacked_above "$strip" "$front" && { [ "$above" != yes ] || { is_above "$strip" && not_above "$front"; }; }; }
 xdotool windowactivate --sync "$front"
 within 3000 in_front || fail "not above a newly focused window"
 is_active "$front" || fail "the newly focused window lost the keyboard to the strip"
