@@ -7,7 +7,7 @@ set -euo pipefail
 desktops=()
 packages=(
     build-essential cmake pkg-config qt6-base-dev libxcb1-dev fonts-liberation
-    clang-format locales
+    clang-format locales ccache
 )
 # The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
 if [ "${VH_SETUP_FUZZ:-0}" = 1 ]; then

@@ -9,6 +9,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
+source "$root/scripts/lib/compiler-cache.sh"
 
 build="$root/build"
 options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVH_WARNINGS_AS_ERRORS=ON)
@@ -24,9 +25,7 @@ if [ "${1:-}" = "--sanitize" ]; then
     export LSAN_OPTIONS="suppressions=$root/tests/support/leak-suppressions.txt:print_suppressions=0"
 fi
 options+=(-DVH_TEST_TIME_FACTOR="${VH_TEST_TIME_FACTOR:-$time_factor}")
-if command -v ccache >/dev/null; then
-    options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-fi
+add_compiler_cache
 cmake -S "$root" -B "$build" "${options[@]}" >/dev/null
 
 # With tests selected, only the programs their commands run are built.

@@ -33,6 +33,7 @@ done
 log() { printf '== %s: %s\n' "$(date -u +%H:%M:%S)" "$*"; }
 
 source "$root/scripts/lib/packages.sh"
+source "$root/scripts/lib/compiler-cache.sh"
 
 # apt-get source needs the source lists, which a Debian image leaves out.
 enable_sources() {
@@ -150,9 +151,7 @@ step_build() {
     install_packages icoutils
     [ -n "$qt_prefix" ] || step_qt
     local started=$SECONDS options=()
-    if command -v ccache >/dev/null; then
-        options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-    fi
+    add_compiler_cache
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_PREFIX_PATH="$qt_prefix" "${qt_host[@]}" \
         -DCMAKE_CROSSCOMPILING_EMULATOR="$root/tests/support/wine-run.sh" \
