@@ -107,10 +107,9 @@ root_is() { [ "$(root_window "$1")" = "$2" ]; }
 
 # The window of $1 that is a child of the root: its frame, or itself.
 top_level() {
-    local id="$1" parent
-    while parent="$(xwininfo -id "$id" -children | sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p')" &&
-        ! xwininfo -id "$id" -children | grep -q 'Parent window id: .*(the root window)'; do
-        id="$parent"
+    local id="$1" tree
+    while tree="$(xwininfo -id "$id" -children)" && ! grep -q 'Parent window id: .*(the root window)' <<<"$tree"; do
+        id="$(sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p' <<<"$tree")"
     done
     echo "$id"
 }
