@@ -7,11 +7,11 @@
 #      from /proc/PID/schedstat), wake-ups per second (voluntary context
 #      switches of all threads) and resident memory;
 #   2. the strip with the live calculations window opened as a user would.
-# Usage: scripts/benchmark.sh [SECONDS]   (builds first, in VH_BUILD_DIR or build/)
+# Usage: scripts/benchmark.sh [SECONDS]   (builds first, in VH_BUILD_DIR or build-program/)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-60}"
-build="${VH_BUILD_DIR:-$root/build}"
+build="${VH_BUILD_DIR:-$root/build-program}"
 
 if [ -z "${VH_BENCHMARK_INNER:-}" ]; then
     "$root/scripts/setup.sh"
@@ -19,7 +19,7 @@ if [ -z "${VH_BENCHMARK_INNER:-}" ]; then
         echo "Installing: conky-std"
         apt-get install -y -qq conky-std >/dev/null
     fi
-    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
     cmake --build "$build" --parallel "$(nproc)" --target vh-wren-ticker >/dev/null
     VH_BENCHMARK_INNER=1 exec "$root/tests/support/with-xvfb.sh" "$0" "$seconds"
 fi

@@ -34,24 +34,15 @@ log() { printf '== %s: %s\n' "$(date -u +%H:%M:%S)" "$*"; }
 
 source "$root/scripts/lib/packages.sh"
 source "$root/scripts/lib/compiler-cache.sh"
+source "$root/scripts/lib/apt-sources.sh"
 
-# apt-get source needs the source lists, which a Debian image leaves out.
+# apt-get source needs the source lists, which a Debian image leaves out:
+# the same archives as the machine's own packages come from.
 enable_sources() {
-    local list=/etc/apt/sources.list.d/vh-wren-ticker-src.sources
+    local list=/etc/apt/sources.list.d/vh-wren-ticker-src.list here
     if ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Version:'; then
-        as_root tee "$list" >/dev/null <<'SOURCES'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-
-Types: deb-src
-URIs: http://deb.debian.org/debian-security
-Suites: bookworm-security
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SOURCES
+        here="$(. /etc/os-release && echo "$VERSION_CODENAME")"
+        debian_sources deb-src "$here" | as_root tee "$list" >/dev/null
         apt_get update -qq
     fi
 }

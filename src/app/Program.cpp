@@ -73,10 +73,9 @@ int Program::run()
         return m_failures->exitStatus();
     window.show();
     m_positionKeeper = std::make_unique<StripPositionKeeper>(window, *m_settings);
-    m_ending = std::make_unique<ProgramEnding>(
-        [this] {
-            return std::vector<Form *>{m_live.get(), m_about.get(), m_main.get()};
-        },
-        window);
+    const auto openForms = [this] {
+        return std::vector<Form *>{m_live.get(), m_about.get(), m_main.get()};
+    };
+    m_ending = std::make_unique<ProgramEnding>(openForms, window);
     return QApplication::exec();
 }

@@ -15,8 +15,8 @@ namespace {
 void closeLater(QMessageBox *box)
 {
     // Queued, so that the box's own event loop is running to be left.
-    QMetaObject::invokeMethod(
-        box, [box] { box->done(QDialog::Rejected); }, Qt::QueuedConnection);
+    const auto reject = [box] { box->done(QDialog::Rejected); };
+    QMetaObject::invokeMethod(box, reject, Qt::QueuedConnection);
 }
 
 // Closes every message box as it shows.

@@ -70,16 +70,17 @@ void Form::load(Form *owner)
     if (ownerWindow &&
         std::find(owner->m_owned.begin(), owner->m_owned.end(), this) == owner->m_owned.end())
         owner->m_owned.emplace_back(this);
-    m_surface = new FormSurface(ownerWindow, flagsFor(m_design.frame, ownerWindow != nullptr));
+    // The fixed-single windows are the program's dialogs, always shown over
+    // an owner; the strip is its main window.
+    const QAccessible::Role role =
+        m_design.frame == Frame::ToolWindow ? QAccessible::Window : QAccessible::Dialog;
+    m_surface =
+        new FormSurface(ownerWindow, flagsFor(m_design.frame, ownerWindow != nullptr), role);
     m_fixedSize = FixedSize::forPlatform(*m_surface);
     connect(m_surface, &FormSurface::closeRequested, this, &Form::unload);
     handle(m_surface, &FormSurface::doubleClicked, "Form_DblClick", &Form::Form_DblClick);
     m_surface->setObjectName(m_design.name);
     m_surface->setWindowTitle(m_design.caption);
-    // The fixed-single windows are the program's dialogs, always shown over
-    // an owner; the strip is its main window.
-    Accessibility::setRole(m_surface, m_design.frame == Frame::ToolWindow ? QAccessible::Window
-                                                                          : QAccessible::Dialog);
     // A tool window would not end the event loop when closed; the program
     // decides itself what closing a window means.
     m_surface->setAttribute(Qt::WA_QuitOnClose, false);

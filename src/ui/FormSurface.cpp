@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "ui/FormSurface.h"
 
+#include "ui/Accessibility.h"
+
 #include <QCloseEvent>
 #include <QMouseEvent>
 
-FormSurface::FormSurface(QWidget *owner, Qt::WindowFlags flags)
+FormSurface::FormSurface(QWidget *owner, Qt::WindowFlags flags, QAccessible::Role role)
     : QWidget(owner, flags)
-{}
+{
+    Accessibility::setRole(this, role);
+}
 
 void FormSurface::closeEvent(QCloseEvent *event)
 {

@@ -68,22 +68,42 @@ sleep_until() {
     [ "$left" -le 0 ] || sleep "$((left / 1000)).$(printf '%03d' $((left % 1000)))"
 }
 
-# The window manager ($VH_WM, from with-xvfb.sh) has taken window $1 on: it
-# lists it among its clients and, where it has workspaces, has put it on one.
-# A window is mapped, and so visible, a moment before that; a request about
-# it in between, such as xdotool's activation, fails.
+# The window manager ($VH_WM, from with-xvfb.sh) lists window $1 among its
+# clients.
+wm_lists() { xprop -root _NET_CLIENT_LIST | grep -qiE "[ ,]$(printf '0x%x' "$1")(,|\$)"; }
+
+# The window manager has taken window $1 on: it lists it among its clients
+# and, where it has workspaces, has put it on one. A window is mapped, and so
+# visible, a moment before that; a request about it in between, such as
+# xdotool's activation, fails.
 wm_took() {
     [ "${VH_WM:-none}" = none ] && return 0
-    xprop -root _NET_CLIENT_LIST | grep -qiE "[ ,]$(printf '0x%x' "$1")(,|\$)" || return 1
+    wm_lists "$1" || return 1
     ! xprop -root _NET_SUPPORTED | grep -q '_NET_WM_DESKTOP\b' ||
         xprop -id "$1" _NET_WM_DESKTOP | grep -q ' = '
 }
 
-# The first visible window whose caption is exactly $1, once the window
-# manager has taken it on.
+# The first visible client window whose caption is exactly $1, with the
+# further conditions of xdotool search that follow (all of them must hold).
+# Not a window manager's frame: mutter 48 draws its frames in a client of its
+# own, and each frame carries the caption of the window it frames.
+first_client() {
+    local id
+    for id in $(xdotool search --all --onlyvisible --name "^$1\$" "${@:2}" 2>/dev/null); do
+        if [ "${VH_WM:-none}" = none ] || wm_lists "$id"; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# The first visible client window whose caption is exactly $1 (xdotool
+# search conditions may follow), once the window manager has taken it on;
+# waits for it at most $wait_ms (scaled), 10 s unless the caller sets it.
 window_id() {
     local id
-    id="$(timeout "$(scaled 10)" xdotool search --sync --onlyvisible --name "^$1\$" | head -n1)"
+    id="$(within "${wait_ms:-10000}" first_client "$@")" || true
     [ -z "$id" ] || within 5000 wm_took "$id" || true
     echo "$id"
 }
@@ -191,8 +211,7 @@ start_strip() {
     fi
     pid=$!
     pids+=("$pid")
-    strip="$(timeout "$(scaled 20)" xdotool search --sync --onlyvisible --pid "$pid" --name '^VH-WREN-TICKER:$' |
-        head -n1)" || true
+    strip="$(wait_ms=20000 window_id 'VH-WREN-TICKER:' --pid "$pid")"
     [ -n "$strip" ] || fail "the strip did not appear"
     within 5000 wm_took "$strip" || fail "$VH_WM did not take the strip on"
 }

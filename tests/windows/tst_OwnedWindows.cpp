@@ -156,7 +156,7 @@ void TestOwnedWindows::tabOrder()
     QFETCH(QStringList, order);
     Form *form = window(true);
     QVERIFY(form);
-    QApplication::setActiveWindow(form->surface());
+    form->surface()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form->surface()));
     QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
     for (qsizetype i = 1; i < order.size(); ++i) {
@@ -200,7 +200,7 @@ void TestOwnedWindows::okSavesPositionTwiceCloseBoxOnce()
         if (how == "OK") {
             form->control<QPushButton>("OK_BUTTON")->click();
         } else if (how == "Escape") {
-            QApplication::setActiveWindow(form->surface());
+            form->surface()->activateWindow();
             if (QTest::qWaitForWindowActive(form->surface()))
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
             if (form->isLoaded()) // never leave the test waiting on the window

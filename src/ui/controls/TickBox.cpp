@@ -12,7 +12,12 @@ TickBox::TickBox(const QString &caption, QWidget *parent)
 {
     // The caption may wrap; its name is read as one line.
     setAccessibleName(caption);
+    // Qt 6.7 renamed the signal, and deprecates the old name.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    connect(this, &QCheckBox::checkStateChanged, this, [this] { emit valueChanged(value()); });
+#else
     connect(this, &QCheckBox::stateChanged, this, [this] { emit valueChanged(value()); });
+#endif
 }
 
 int TickBox::value() const

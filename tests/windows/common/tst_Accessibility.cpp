@@ -147,8 +147,12 @@ void TestAccessibility::dialogsNameEveryControl()
 void TestAccessibility::uptimeChangesAreNotAnnounced()
 {
     loadMain();
-    // Without a screen reader Qt raises no events at all, so they are handed
-    // to the gate the windows installed as the line's own changes would be.
+    // Qt 6.8 hands the gate every change of every widget, a screen reader
+    // or not; Qt 6.4 hands it none without one, so the line's own kinds of
+    // change are handed to it here as well.
+    announcements.clear();
+    for (std::uint64_t second = 90061; second < 90064; ++second)
+        tick(second * 1000 + 1);
     const QAccessible::UpdateHandler gate = QAccessible::installUpdateHandler(nullptr);
     QAccessible::installUpdateHandler(gate);
     QVERIFY(gate != &record);
@@ -166,22 +170,23 @@ void TestAccessibility::uptimeChangesAreNotAnnounced()
     QList<std::pair<QObject *, QAccessible::Event>> told;
     for (const Announcement &announcement : announcements)
         told.append({announcement.object, announcement.type});
-    const QList<std::pair<QObject *, QAccessible::Event>> expected{
-        {cell, QAccessible::TextUpdated},
-        {cell, QAccessible::ValueChanged},
-        {cell, QAccessible::Focus},
-        {line, QAccessible::Focus},
-    };
-    QCOMPARE(told.size(), expected.size());
-    for (const auto &event : expected)
-        QVERIFY(told.contains(event));
+    for (const QAccessible::Event type :
+         {QAccessible::TextUpdated, QAccessible::ValueChanged, QAccessible::Focus})
+        QVERIFY2(told.contains({cell, type}), qPrintable(QString::number(type, 16)));
+    QVERIFY(told.contains({line, QAccessible::Focus}));
+    for (const auto &[object, type] : told) {
+        const bool aboutText = (type >= QAccessible::TextAttributeChanged &&
+                                type <= QAccessible::VisibleDataChanged) ||
+                               type == QAccessible::ValueChanged;
+        QVERIFY2(object != line || !aboutText, qPrintable(QString::number(type, 16)));
+    }
 }
 
 void TestAccessibility::tabOnStripVisitsOnlyVisibleControls()
 {
     loadMain();
     QWidget *strip = m_main->surface();
-    QApplication::setActiveWindow(strip);
+    strip->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(strip));
     int focusable = 0;
     for (QWidget *control : strip->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
@@ -205,7 +210,7 @@ void TestAccessibility::tabThenSpaceChangesNoOption()
 {
     loadMain();
     QWidget *strip = m_main->surface();
-    QApplication::setActiveWindow(strip);
+    strip->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(strip));
     // Space on the line opens the About window; close it unchanged.
     QTimer::singleShot(0, this, [this] {

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QSettings>
 #include <QTest>
+#include <QTimeZone>
 
 using namespace Qt::StringLiterals;
 
@@ -60,15 +61,16 @@ void TestBootTimeToolTip::text_data()
     constexpr qulonglong hour = 60 * minute;
     constexpr qulonglong day = 24 * hour;
     // 1 h 2 min 3.5 s after 06:24:00 on Monday 7 December 2026.
-    const QDateTime now(QDate(2026, 12, 7), QTime(7, 26, 3, 500), Qt::UTC);
+    const QDateTime now(QDate(2026, 12, 7), QTime(7, 26, 3, 500), QTimeZone::utc());
     const qulonglong uptime = hour + 2 * minute + 3500;
     const QLocale british(QLocale::English, QLocale::UnitedKingdom);
     const QString upSince = u"Up since Monday, 7 December 2026, 06:24"_s;
     QTest::newRow("same day") << british << now << uptime << QVariant() << QVariant() << upSince;
     // Back over midnight and the end of a month and a year.
-    QTest::newRow("previous year") << british << QDateTime(QDate(2027, 1, 1), QTime(0, 30), Qt::UTC)
-                                   << (25 * day + 18 * hour + 6 * minute) << QVariant()
-                                   << QVariant() << u"Up since Sunday, 6 December 2026, 06:24"_s;
+    QTest::newRow("previous year")
+        << british << QDateTime(QDate(2027, 1, 1), QTime(0, 30), QTimeZone::utc())
+        << (25 * day + 18 * hour + 6 * minute) << QVariant() << QVariant()
+        << u"Up since Sunday, 6 December 2026, 06:24"_s;
     // Each locale's own order of year, month and day, and its own digits.
     QTest::newRow("Japanese") << QLocale(QLocale::Japanese, QLocale::Japan) << now << uptime
                               << QVariant() << QVariant()

@@ -477,7 +477,7 @@ void TestMainWindow::keysOpenModalAbout()
     makeWindow();
     m_main->show();
     QWidget *strip = m_main->surface();
-    QApplication::setActiveWindow(strip);
+    strip->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(strip));
     QCOMPARE(QApplication::focusWidget(), m_main->display());
 
