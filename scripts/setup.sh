@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs what building and testing need on Debian 12, only when missing, so
-# a second run costs nothing. Run by the run, test and benchmark scripts.
+# Installs what building and testing need on Debian 12 or 13, only when
+# missing, so a second run costs nothing. Run by the run, test and benchmark
+# scripts.
 set -euo pipefail
 
 desktops=()
@@ -11,7 +12,7 @@ packages=(
 )
 # The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
 if [ "${VH_SETUP_FUZZ:-0}" = 1 ]; then
-    packages+=(clang libclang-rt-14-dev)
+    packages+=(clang libclang-rt-dev)
 fi
 # Tests on a real window manager.
 if [ "${VH_SETUP_X11_TESTS:-1}" = 1 ]; then

@@ -1,24 +1,33 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the Windows program on Debian 12: installs the cross toolchain, Wine
-# and NSIS, cross-builds Qt once into a cache outside the checkout, builds the
-# program and its tests, runs the tests under Wine and makes the release files
-# in build-windows/release.
+# Builds the Windows program on Debian 13, in the root of scripts/debian13.sh
+# when this machine is another: installs the cross toolchain, Wine and NSIS,
+# cross-builds Qt once from Debian 13's source into a cache outside the
+# checkout, builds the program and its tests, runs the tests under Wine as
+# Windows 10 and as Windows 11, and makes the release files in
+# build-windows/release.
 # Usage: windows.sh [STEP...] [-- CTEST_ARGUMENTS...]
 #   qt        cross-builds Qt into the cache, once
 #   build     builds the program and its tests into build-windows/
 #   package   makes the zip and the installer in build-windows/release/
-#   test      runs the tests under Wine, in a fresh prefix on a private X
-#             server, where it runs the next step
+#   test      runs the tests under Wine, once as Windows 10 and once as
+#             Windows 11, each in a fresh prefix on a private X server, where
+#             it runs the next step
 #   wine_tests  the tests themselves, on the X server and Wine prefix that
 #             `test` has set up
 #   Without steps: qt build package test. The arguments after "--" choose
 #   the tests, as "-- -R wine".
-# VH_WINDOWS_CACHE moves the Qt cache (default /var/cache/vh-wren-ticker);
+# VH_CACHE moves the cache of Qt and the Debian 13 root (default
+# /var/cache/vh-wren-ticker);
 # VH_JOBS sets how many compilers run at once (default: one per processor).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-cache_root="${VH_WINDOWS_CACHE:-/var/cache/vh-wren-ticker}"
+# The release is built with Debian 13's compiler, Qt source and NSIS, and
+# tested under its Wine.
+if [ "$(. /etc/os-release && echo "$VERSION_ID")" != 13 ]; then
+    exec "$root/scripts/debian13.sh" "$root/scripts/windows.sh" "$@"
+fi
+cache_root="${VH_CACHE:-/var/cache/vh-wren-ticker}"
 build="$root/build-windows"
 toolchain="$root/cmake/MingwW64.cmake"
 mingw_cxx=x86_64-w64-mingw32-g++-posix
@@ -183,17 +192,22 @@ step_package() {
     log "release files: $(cd "$release" && du -h -- * | tr '\t\n' ' ')"
 }
 
-# A fresh Wine prefix every run, so nothing from an earlier run or from the
-# user's own Wine counts.
+# A fresh Wine prefix for each Windows version, every run, so nothing from
+# an earlier run or from the user's own Wine counts.
 step_test() {
     install_packages wine wine64 fonts-wine fonts-liberation xvfb xdotool x11-utils python3-pefile \
         imagemagick
     [ -n "$qt_prefix" ] || find_qt
     export VH_QT_WINDOWS="$qt_prefix"
-    export WINEPREFIX="$build/wine"
-    rm -rf "$WINEPREFIX"
-    mkdir -p "$WINEPREFIX"
-    "$root/tests/support/with-xvfb.sh" --no-window-manager "$root/scripts/windows.sh" wine_tests -- "$@"
+    local version status=0
+    for version in win10 win11; do
+        export VH_WINDOWS_VERSION="$version" WINEPREFIX="$build/wine-$version"
+        rm -rf "$WINEPREFIX"
+        mkdir -p "$WINEPREFIX"
+        "$root/tests/support/with-xvfb.sh" --no-window-manager "$root/scripts/windows.sh" wine_tests -- "$@" ||
+            status=1
+    done
+    return "$status"
 }
 
 step_wine_tests() {
@@ -207,6 +221,8 @@ step_wine_tests() {
     # first test would hold ctest's output open until they time out.
     setsid wineserver -p </dev/null >/dev/null 2>&1
     setsid wine wineboot --init </dev/null >/dev/null 2>&1
+    # The Windows version the prefix reports, which also picks Qt's style.
+    wine winecfg /v "$VH_WINDOWS_VERSION" >/dev/null 2>&1
     # A virtual desktop for every program of the prefix, as winecfg sets it:
     # Wine then keeps the z-order and the foreground itself, as Windows does.
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
@@ -219,10 +235,10 @@ step_wine_tests() {
     wineserver -w
     setsid wineserver -p </dev/null >/dev/null 2>&1
     setsid wine wineboot </dev/null >/dev/null 2>&1
-    log "Wine prefix ready in $((SECONDS - started)) s"
+    log "Wine prefix ($(wine cmd /c ver | tr -d '\r' | grep .)) ready in $((SECONDS - started)) s"
     (cd "$build" && ctest --output-on-failure -j "${VH_JOBS:-$(nproc)}" "$@") || status=$?
     wineserver -k || true
-    log "tests under Wine took $((SECONDS - started)) s"
+    log "tests under Wine as $VH_WINDOWS_VERSION took $((SECONDS - started)) s"
     return "$status"
 }
 

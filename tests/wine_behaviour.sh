@@ -15,7 +15,9 @@
 # the files and the Run value but keeps the settings.
 # Usage: wine_behaviour.sh PROGRAM OTHER_WINDOW WINDOW_LISTER INSTALLER SHOTS VERSION LICENSE
 set -euo pipefail
-program="$1" other="$2" lister="$3" installer="$4" shots="$5" version="$6" license="$7"
+program="$1" other="$2" lister="$3" installer="$4" version="$6" license="$7"
+# One folder of pictures for each Windows version the prefix reports.
+shots="$5/${VH_WINDOWS_VERSION:-win10}"
 source "$(dirname "$0")/support/wine_checks.sh"
 mkdir -p "$shots"
 

@@ -67,8 +67,9 @@ hand_over "$program"
 strip_count_is 2 || fail "a third strip appeared"
 echo "one strip per executable name; the stale lock was taken over"
 
-# The same display however DISPLAY spells it.
-DISPLAY="unix$DISPLAY" hand_over "$program"
+# The same display however DISPLAY spells it: here with the protocol and
+# the screen, which every libxcb opens ("unix:N" no longer from 1.17 on).
+DISPLAY="unix/$DISPLAY.0" hand_over "$program"
 
 # A lock that names no process, as a crash between making and filling it
 # leaves one, is taken over with one line.
@@ -98,4 +99,4 @@ pids+=("$!")
 eventually strip_count_is 2 || fail "the long-named copy did not start"
 hand_over "$long"
 [ "$(stat -c %a "$XDG_CACHE_HOME"/*)" = 700 ] || fail "no private guard folder in the cache"
-echo "DISPLAY=unix:N, unreadable locks, a long name and a refused runtime folder"
+echo "DISPLAY=unix/:N.0, unreadable locks, a long name and a refused runtime folder"

@@ -5,8 +5,13 @@
 //     "title|left|top|right|bottom|foreground|process id" line each;
 //   wine_windows --turns CAPTION SECONDS: prints, at each change of what the
 //     window CAPTION shows, the milliseconds past the whole second of the
-//     tick counter (GetTickCount64), the clock the program itself reads.
+//     tick counter (GetTickCount64), the clock the program itself reads;
+//   wine_windows --multimedia-timer: raises the timer resolution to 1 ms and
+//     runs a multimedia timer once, as a program must not: the calls a trace
+//     of the Wine tests has to see.
 #include <windows.h>
+
+#include <mmsystem.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -67,10 +72,23 @@ int turns(const char *caption, int seconds)
     return 0;
 }
 
+int multimediaTimer()
+{
+    timeBeginPeriod(1);
+    const auto fired = [](UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {};
+    const MMRESULT timer = timeSetEvent(10, 1, fired, 0, TIME_ONESHOT);
+    Sleep(50);
+    timeKillEvent(timer);
+    timeEndPeriod(1);
+    return timer == 0 ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    if (argc == 2 && std::strcmp(argv[1], "--multimedia-timer") == 0)
+        return multimediaTimer();
     if (argc == 4 && std::strcmp(argv[1], "--turns") == 0)
         return turns(argv[2], std::atoi(argv[3]));
     return list();

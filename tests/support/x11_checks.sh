@@ -89,7 +89,7 @@ wm_took() {
 # own, and each frame carries the caption of the window it frames.
 first_client() {
     local id
-    for id in $(xdotool search --all --onlyvisible --name "^$1\$" "${@:2}" 2>/dev/null); do
+    for id in $(xdotool search --all --onlyvisible "${@:2}" --name "^$1\$" 2>/dev/null); do
         if [ "${VH_WM:-none}" = none ] || wm_lists "$id"; then
             echo "$id"
             return 0
