@@ -57,12 +57,13 @@ enable_sources() {
 }
 
 # Only what the program and its tests use: Core, Gui, Widgets, Network and
-# Test, with the windows and offscreen platforms. directwrite3 would make the
-# windows plugin need a font database Debian's source cannot link; Debian's
-# source lacks wintab, which tablet events need. The offscreen platform draws
-# text through the bundled freetype. Without OpenGL and SSL, Qt 6.4.2 still
-# builds dynamic GL loading and the schannel TLS plugin unless told not to,
-# and neither compiles.
+# Test, with the windows and offscreen platforms. Text is drawn through GDI,
+# as before Qt 6.8: Qt 6.8 reads fonts through DirectWrite where it can, and
+# its DirectWrite loader does not compile without Direct2D, which nothing
+# here needs. Debian's source lacks wintab, which tablet events need. The
+# offscreen platform draws text through the bundled freetype. Without OpenGL
+# and SSL, Qt still builds dynamic GL loading and the schannel TLS plugin
+# unless told not to, and neither compiles.
 # Qt's tools (moc, rcc) run on this machine: Debian's own Qt lends them.
 qt_host=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
 qt_flags=(
@@ -71,7 +72,7 @@ qt_flags=(
     "${qt_host[@]}"
     -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_dbus=OFF -DFEATURE_icu=OFF -DFEATURE_sql=OFF
     -DFEATURE_ssl=OFF -DFEATURE_openssl=OFF -DFEATURE_schannel=OFF -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF
-    -DFEATURE_directwrite3=OFF -DFEATURE_tabletevent=OFF
+    -DFEATURE_directwrite=OFF -DFEATURE_directwrite3=OFF -DFEATURE_tabletevent=OFF
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_printsupport=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF -DFEATURE_freetype=ON
