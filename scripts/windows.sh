@@ -57,10 +57,11 @@ enable_sources() {
 }
 
 # Only what the program and its tests use: Core, Gui, Widgets, Network and
-# Test, with the windows and offscreen platforms. Text is drawn through GDI,
-# as before Qt 6.8: Qt 6.8 reads fonts through DirectWrite where it can, and
-# its DirectWrite loader does not compile without Direct2D, which nothing
-# here needs. Debian's source lacks wintab, which tablet events need. The
+# Test, with the windows and offscreen platforms. Fonts are read through
+# GDI, as before Qt 6.8, which would read them through DirectWrite 3: GDI
+# also has the bitmap faces, "MS Sans Serif" among them. Qt 6.8's GDI font
+# database compiles only beside DirectWrite with Direct2D, so both stay.
+# Debian's source lacks wintab, which tablet events need. The
 # offscreen platform draws text through the bundled freetype. Without OpenGL
 # and SSL, Qt still builds dynamic GL loading and the schannel TLS plugin
 # unless told not to, and neither compiles.
@@ -71,8 +72,8 @@ qt_flags=(
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
     "${qt_host[@]}"
     -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_dbus=OFF -DFEATURE_icu=OFF -DFEATURE_sql=OFF
-    -DFEATURE_ssl=OFF -DFEATURE_openssl=OFF -DFEATURE_schannel=OFF -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF
-    -DFEATURE_directwrite=OFF -DFEATURE_directwrite3=OFF -DFEATURE_tabletevent=OFF
+    -DFEATURE_ssl=OFF -DFEATURE_openssl=OFF -DFEATURE_schannel=OFF -DFEATURE_vulkan=OFF
+    -DFEATURE_direct2d=ON -DFEATURE_directwrite=ON -DFEATURE_directwrite3=OFF -DFEATURE_tabletevent=OFF
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_printsupport=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF -DFEATURE_freetype=ON
@@ -229,9 +230,17 @@ step_wine_tests() {
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
     # As large as the X screen, so that every window and its pictures fit.
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x800 /f >/dev/null
-    # Debian's Wine does not find the TrueType fonts of fonts-wine where it
-    # installs them; without Marlett the caption buttons are drawn as letters.
-    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    # The fonts a Windows user has, as far as Debian has them: Wine's own
+    # faces, which Debian's Wine does not find where fonts-wine installs them
+    # (without Marlett the caption buttons are drawn as letters), and
+    # Liberation's, whose metrics are Arial's, Times New Roman's and Courier
+    # New's, under those names.
+    cp /usr/share/wine/fonts/*.ttf /usr/share/fonts/truetype/liberation/Liberation{Sans,Serif,Mono}-*.ttf \
+        "$WINEPREFIX/drive_c/windows/Fonts/"
+    local face
+    for face in 'Arial=Liberation Sans' 'Times New Roman=Liberation Serif' 'Courier New=Liberation Mono'; do
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${face%%=*}" /d "${face#*=}" /f >/dev/null
+    done
     wineserver -k || true
     wineserver -w
     setsid wineserver -p </dev/null >/dev/null 2>&1
