@@ -19,7 +19,7 @@ if [ -z "${VH_BENCHMARK_INNER:-}" ]; then
         echo "Installing: conky-std"
         apt-get install -y -qq conky-std >/dev/null
     fi
-    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
+    cmake -S "$root" --preset program -B "$build" >/dev/null
     cmake --build "$build" --parallel "$(nproc)" --target vh-wren-ticker >/dev/null
     VH_BENCHMARK_INNER=1 exec "$root/tests/support/with-xvfb.sh" "$0" "$seconds"
 fi

@@ -11,9 +11,9 @@ VH_SETUP_FUZZ=1 VH_SETUP_X11_TESTS=0 "$root/scripts/setup.sh"
 source "$root/scripts/lib/compiler-cache.sh"
 
 build="${VH_FUZZ_BUILD:-$root/build-fuzz}"
-options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVH_FUZZ=ON)
+options=()
 add_compiler_cache
-CXX=clang++ cmake -S "$root" -B "$build" "${options[@]}" >/dev/null
+cmake -S "$root" --preset fuzz -B "$build" "${options[@]}" >/dev/null
 targets=(fuzz_CellReading fuzz_SettingText fuzz_SettingsFile)
 cmake --build "$build" --parallel "$(nproc)" --target "${targets[@]}"
 

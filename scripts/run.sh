@@ -5,10 +5,11 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
 VH_SETUP_X11_TESTS=0 "$root/scripts/setup.sh"
-# A folder of its own, so that nothing the tests' builds set (warnings as
-# errors, sanitizers) reaches the program a user runs.
+# The program preset builds in a folder of its own, so that nothing the
+# tests' builds set (warnings as errors, sanitizers) reaches the program a
+# user runs.
 build="$root/build-program"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
+cmake -S "$root" --preset program >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target vh-wren-ticker
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Sets everything up, builds with warnings as errors and runs every test.
+# Sets everything up, builds with warnings as errors (the tests preset, in
+# build/) and runs every test.
 # Usage: test.sh [--sanitize] [CTEST ARGUMENTS...]
-#   --sanitize  builds in build-sanitize with AddressSanitizer and
-#               UndefinedBehaviorSanitizer; any report fails the test.
+#   --sanitize  builds the sanitize preset in build-sanitize/, with
+#               AddressSanitizer and UndefinedBehaviorSanitizer; any report
+#               fails the test.
 # VH_TEST_TIME_FACTOR lets every test and every wait in it take that many
 # times longer (default 1, under the sanitizers 3).
 set -euo pipefail
@@ -11,22 +13,21 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
 source "$root/scripts/lib/compiler-cache.sh"
 
+preset=tests
 build="$root/build"
-options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVH_WARNINGS_AS_ERRORS=ON)
-time_factor=1
+options=()
 if [ "${1:-}" = "--sanitize" ]; then
     shift
+    preset=sanitize
     build="$root/build-sanitize"
-    options+=(-DVH_SANITIZE=ON)
-    time_factor=3
     # Stop at the first report, with its stack, and let leaks count too.
     export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"
     export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
     export LSAN_OPTIONS="suppressions=$root/tests/support/leak-suppressions.txt:print_suppressions=0"
 fi
-options+=(-DVH_TEST_TIME_FACTOR="${VH_TEST_TIME_FACTOR:-$time_factor}")
+[ -z "${VH_TEST_TIME_FACTOR:-}" ] || options+=(-DVH_TEST_TIME_FACTOR="$VH_TEST_TIME_FACTOR")
 add_compiler_cache
-cmake -S "$root" -B "$build" "${options[@]}" >/dev/null
+cmake -S "$root" --preset "$preset" "${options[@]}" >/dev/null
 
 # With tests selected, only the programs their commands run are built.
 targets=()

@@ -154,10 +154,7 @@ step_build() {
     [ -n "$qt_prefix" ] || step_qt
     local started=$SECONDS options=()
     add_compiler_cache
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_PREFIX_PATH="$qt_prefix" "${qt_host[@]}" \
-        -DCMAKE_CROSSCOMPILING_EMULATOR="$root/tests/support/wine-run.sh" \
-        -DVH_WARNINGS_AS_ERRORS=ON "${options[@]}" >/dev/null
+    VH_QT_WINDOWS="$qt_prefix" cmake -S "$root" --preset windows "${options[@]}" >/dev/null
     cmake --build "$build" --parallel "${VH_JOBS:-$(nproc)}"
     log "program and tests built in $((SECONDS - started)) s"
 }
