@@ -3,7 +3,7 @@
 # header without its folder, or lies in no layer at all. Lower layers come
 # first; a folder may use its own layer and every one before it. main.cpp,
 # alone at the top of src/, may use them all.
-set(layers base engine settings platform ui windows/common windows/main windows/about windows/live app)
+set(layers base engine settings platform ui forms/common forms/main forms/about forms/live app)
 
 # Sets `result` to the rank of the layer `path` lies in, or to -1.
 function(layer_of path result)
