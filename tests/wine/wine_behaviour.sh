@@ -18,7 +18,7 @@ set -euo pipefail
 program="$1" other="$2" lister="$3" installer="$4" version="$6" license="$7"
 # One folder of pictures for each Windows version the prefix reports.
 shots="$5/${VH_WINDOWS_VERSION:-win10}"
-source "$(dirname "$0")/support/wine_checks.sh"
+source "$(dirname "$0")/../support/wine_checks.sh"
 mkdir -p "$shots"
 
 # Line number of a window in the list, topmost first.

@@ -11,7 +11,7 @@
 # Usage: wine_window_timers.sh PROGRAM WINDOW_LISTER
 set -euo pipefail
 program="$1" lister="$2"
-source "$(dirname "$0")/support/wine_checks.sh"
+source "$(dirname "$0")/../support/wine_checks.sh"
 
 # Wine's relay trace of winmm alone sees every call into it; its mmtime
 # channel leaves out timeBeginPeriod(1) from Wine 10 on. A program that makes
