@@ -64,7 +64,7 @@ int main(int argc, char *argv[])
     Program program;
     QObject::connect(&instance, &SingleInstance::activationRequested, &app, [&program] {
         if (QWidget *strip = program.mainWindow().surface())
-            Workspaces::bringHere(strip);
+            Workspaces::bringHere(*strip);
     });
     return program.run();
 }

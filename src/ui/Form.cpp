@@ -104,9 +104,9 @@ void Form::show()
     const auto keepOutOfTaskbar = [this] {
         if (m_design.inTaskbar)
             return;
-        TaskbarHint::exclude(m_surface);
+        TaskbarHint::exclude(*m_surface);
         // Nothing could fetch it from another workspace.
-        Workspaces::showOnEvery(m_surface);
+        Workspaces::showOnEvery(*m_surface);
     };
     keepOutOfTaskbar();
     m_surface->show();

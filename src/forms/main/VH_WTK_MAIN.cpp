@@ -174,7 +174,7 @@ void VH_WTK_MAIN::createControls(QWidget *surface)
     ProgramFont::holdDesignFonts(surface);
 
     createTimers();
-    new NeverMinimised(surface);
+    new NeverMinimised(*surface);
 }
 
 void VH_WTK_MAIN::dress(const ControlDesign &design, QWidget *control)
