@@ -8,6 +8,7 @@
 #include "forms/common/ControlNames.h"
 #include "forms/common/DisplayStyle.h"
 #include "forms/common/ProgramFont.h"
+#include "forms/common/ShownCells.h"
 #include "forms/common/TitleStyle.h"
 #include "forms/main/VH_WTK_MAIN.h"
 #include "settings/Settings.h"

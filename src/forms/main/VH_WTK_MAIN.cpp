@@ -8,6 +8,7 @@
 #include "forms/common/DisplayStyle.h"
 #include "forms/common/ProgramFont.h"
 #include "forms/common/ProgramIcon.h"
+#include "forms/common/ShownCells.h"
 #include "forms/main/BootTimeToolTip.h"
 #include "forms/main/CellFields.h"
 #include "platform/NeverMinimised.h"
@@ -291,7 +292,7 @@ void VH_WTK_MAIN::showAbout()
 void VH_WTK_MAIN::reportFault(const std::optional<EngineFault> &fault)
 {
     if (fault)
-        context().failures.engineFault(*fault);
+        context().failures.runStopped(QString::fromStdString(fault->describe()));
 }
 
 void VH_WTK_MAIN::UPTIME_TIMER_Timer()
