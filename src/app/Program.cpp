@@ -72,7 +72,7 @@ int Program::run()
     if (m_failures->exitStatus() != 0)
         return m_failures->exitStatus();
     window.show();
-    m_positionKeeper = std::make_unique<StripPositionKeeper>(window, *m_settings);
+    m_positionKeeper = std::make_unique<StripPositionKeeper>(window);
     const auto openForms = [this] {
         return std::vector<Form *>{m_live.get(), m_about.get(), m_main.get()};
     };

@@ -115,12 +115,6 @@ void VH_WTK_ABOUT::saveOption(SettingKey key, const TickBox *tickbox)
     context().failures.settingsNotSaved(saveFlag(key, tickbox->value()));
 }
 
-void VH_WTK_ABOUT::rememberPosition()
-{
-    context().failures.settingsNotSaved(
-        savePosition(SettingKey::ABOUT_Left, SettingKey::ABOUT_Top));
-}
-
 void VH_WTK_ABOUT::OK_BUTTON_Click()
 {
     rememberPosition();

@@ -40,7 +40,6 @@ protected:
 
 private:
     void saveOption(SettingKey key, const TickBox *tickbox);
-    void rememberPosition();
 
     VH_WTK_MAIN &m_main;
     std::function<Form &()> m_live;

@@ -11,9 +11,7 @@
 #include "forms/common/ShownCells.h"
 #include "forms/common/TitleStyle.h"
 #include "forms/main/VH_WTK_MAIN.h"
-#include "settings/Settings.h"
 #include "ui/DesignTable.h"
-#include "ui/FailureReporter.h"
 #include "ui/FormTimer.h"
 #include "ui/TimerService.h"
 #include "ui/controls/MultiLineField.h"
@@ -317,12 +315,6 @@ void VH_WTK_LIVE_CALCULATIONS::Form_Load()
 void VH_WTK_LIVE_CALCULATIONS::Form_Unload()
 {
     rememberPosition();
-}
-
-void VH_WTK_LIVE_CALCULATIONS::rememberPosition()
-{
-    context().failures.settingsNotSaved(
-        savePosition(SettingKey::LIVE_CALCS_Left, SettingKey::LIVE_CALCS_Top));
 }
 
 void VH_WTK_LIVE_CALCULATIONS::OK_BUTTON_Click()

@@ -41,8 +41,6 @@ protected:
     void Form_Unload() override;
 
 private:
-    void rememberPosition();
-
     VH_WTK_MAIN &m_main;
     VH_WTK_ABOUT &m_about;
     // The mirrored fields in copying order; valid while the window is loaded.

@@ -7,9 +7,8 @@
 #include <QEvent>
 #include <QWidget>
 
-StripPositionKeeper::StripPositionKeeper(Form &strip, Settings &settings)
+StripPositionKeeper::StripPositionKeeper(Form &strip)
     : m_strip(strip)
-    , m_settings(settings)
     , m_surface(strip.surface())
     , m_savedLeft(Settings::positionText(static_cast<float>(strip.left())))
     , m_savedTop(Settings::positionText(static_cast<float>(strip.top())))
@@ -32,18 +31,14 @@ void StripPositionKeeper::saveIfMoved()
 {
     if (!m_surface || m_strip.surface() != m_surface)
         return;
-    const auto left = static_cast<float>(m_strip.left());
-    const auto top = static_cast<float>(m_strip.top());
-    const QString leftText = Settings::positionText(left);
-    const QString topText = Settings::positionText(top);
+    const QString leftText = Settings::positionText(static_cast<float>(m_strip.left()));
+    const QString topText = Settings::positionText(static_cast<float>(m_strip.top()));
     if (leftText == m_savedLeft && topText == m_savedTop)
         return;
-    // A refusal is not reported here: the unload's saves report it, once.
-    const std::vector<Refusal> refusals =
-        m_settings.save({m_settings.position(SettingKey::MAIN_Left, left),
-                         m_settings.position(SettingKey::MAIN_Top, top)});
-    if (!refusals.at(0))
+    // A refusal is not reported here: the unload's saves report it, once. Both
+    // are tried again after the next move.
+    if (m_strip.savePosition().isEmpty()) {
         m_savedLeft = leftText;
-    if (!refusals.at(1))
         m_savedTop = topText;
+    }
 }

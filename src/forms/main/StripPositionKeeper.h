@@ -7,12 +7,12 @@
 #include <QTimer>
 
 class Form;
-class Settings;
 
 // Saves the strip's position once it has stood still for a while after a
 // move. When the X server goes away the program is ended before any unload
 // can run, so without this a moved strip would be back at its old place.
-// The unload still saves as designed; this only adds saves in between.
+// The unload still saves as designed; this only adds saves in between,
+// through the same Form::savePosition.
 class StripPositionKeeper : public QObject
 {
     Q_OBJECT
@@ -22,7 +22,7 @@ public:
 
     // Watches `strip`, which must be loaded; what its load step placed
     // counts as stored already.
-    StripPositionKeeper(Form &strip, Settings &settings);
+    explicit StripPositionKeeper(Form &strip);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -31,7 +31,6 @@ private:
     void saveIfMoved();
 
     Form &m_strip;
-    Settings &m_settings;
     QPointer<QWidget> m_surface;
     QTimer m_still;
     QString m_savedLeft;

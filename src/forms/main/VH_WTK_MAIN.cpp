@@ -262,11 +262,8 @@ void VH_WTK_MAIN::Form_Unload()
 {
     // In this order, and in one write: a large settings file is then read and
     // written once, not four times.
-    const QStringList refused =
-        savePosition(SettingKey::MAIN_Left, SettingKey::MAIN_Top,
-                     {{SettingKey::AlwaysOnTop_TICKBOX, alwaysOnTopTickbox()->value()},
+    rememberPosition({{SettingKey::AlwaysOnTop_TICKBOX, alwaysOnTopTickbox()->value()},
                       {SettingKey::AUTOSTART_TICKBOX, autoStartTickbox()->value()}});
-    context().failures.settingsNotSaved(refused);
 }
 
 void VH_WTK_MAIN::VH_UPTIME_DISPLAY_TEXTBOX_DblClick()
