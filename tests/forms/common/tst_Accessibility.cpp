@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Covers src/ui/Accessibility.cpp in the three forms, with the names of
+// src/forms/common/ControlNames.cpp.
 #include "support/WindowTestBed.h"
 #include "ui/controls/TextField.h"
 #include "ui/controls/TickBox.h"

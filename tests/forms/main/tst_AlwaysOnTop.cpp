@@ -5,7 +5,7 @@
 
 #include <QTest>
 
-class TestAlwaysOnTopKeeper : public QObject, public WindowTestBed
+class TestAlwaysOnTop : public QObject, public WindowTestBed
 {
     Q_OBJECT
 
@@ -32,18 +32,18 @@ private:
     void toggleOption();
 };
 
-void TestAlwaysOnTopKeeper::init()
+void TestAlwaysOnTop::init()
 {
     setUpBed();
     m_ticks.now = 90061001;
 }
 
-void TestAlwaysOnTopKeeper::cleanup()
+void TestAlwaysOnTop::cleanup()
 {
     tearDownBed();
 }
 
-void TestAlwaysOnTopKeeper::makeWindow(const QString &storedOption)
+void TestAlwaysOnTop::makeWindow(const QString &storedOption)
 {
     if (!storedOption.isEmpty())
         m_store->stored.insert("AlwaysOnTop_TICKBOX", storedOption);
@@ -53,7 +53,7 @@ void TestAlwaysOnTopKeeper::makeWindow(const QString &storedOption)
         {handle("main"), "main"}, {other, "other"}, {another, "another"}, {0, "none"}};
 }
 
-ZOrder::Handle TestAlwaysOnTopKeeper::handle(const QString &name) const
+ZOrder::Handle TestAlwaysOnTop::handle(const QString &name) const
 {
     if (name == "main")
         return static_cast<ZOrder::Handle>(m_main->surface()->winId());
@@ -64,7 +64,7 @@ ZOrder::Handle TestAlwaysOnTopKeeper::handle(const QString &name) const
     return 0;
 }
 
-QList<int> TestAlwaysOnTopKeeper::runUntil(qint64 end)
+QList<int> TestAlwaysOnTop::runUntil(qint64 end)
 {
     QList<int> ticks;
     while (m_now + TimerService::minimumPeriod <= end) {
@@ -78,7 +78,7 @@ QList<int> TestAlwaysOnTopKeeper::runUntil(qint64 end)
     return ticks;
 }
 
-void TestAlwaysOnTopKeeper::toggleOption()
+void TestAlwaysOnTop::toggleOption()
 {
     // As a user does it: a click on the About window's tickbox.
     if (!m_about->isLoaded())
@@ -112,7 +112,7 @@ const QStringList otherInFront{"foreground", "foreground", "demote other", "prom
 
 } // namespace
 
-void TestAlwaysOnTopKeeper::oneTick_data()
+void TestAlwaysOnTop::oneTick_data()
 {
     QTest::addColumn<QStringList>("answers"); // to the foreground queries, in turn
     QTest::addColumn<QStringList>("calls");
@@ -130,7 +130,7 @@ void TestAlwaysOnTopKeeper::oneTick_data()
         << QStringList{"foreground", "foreground", "demote main", "promote main"};
 }
 
-void TestAlwaysOnTopKeeper::oneTick()
+void TestAlwaysOnTop::oneTick()
 {
     QFETCH(QStringList, answers);
     QFETCH(QStringList, calls);
@@ -142,7 +142,7 @@ void TestAlwaysOnTopKeeper::oneTick()
     QCOMPARE(m_zOrder->calls, calls);
 }
 
-void TestAlwaysOnTopKeeper::storedOption_data()
+void TestAlwaysOnTop::storedOption_data()
 {
     QTest::addColumn<QString>("stored"); // empty: no key
     QTest::addColumn<QList<int>>("ticks");
@@ -153,7 +153,7 @@ void TestAlwaysOnTopKeeper::storedOption_data()
     QTest::newRow("2 counts as off") << "2" << QList<int>{};
 }
 
-void TestAlwaysOnTopKeeper::storedOption()
+void TestAlwaysOnTop::storedOption()
 {
     QFETCH(QString, stored);
     QFETCH(QList<int>, ticks);
@@ -168,7 +168,7 @@ void TestAlwaysOnTopKeeper::storedOption()
     QCOMPARE(m_zOrder->calls, calls);
 }
 
-void TestAlwaysOnTopKeeper::switchingTheOption_data()
+void TestAlwaysOnTop::switchingTheOption_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QList<int>>("toggles"); // times at which the option flips
@@ -180,7 +180,7 @@ void TestAlwaysOnTopKeeper::switchingTheOption_data()
         << "1" << QList<int>{1500, 3200} << QList<int>{1000, 4200};
 }
 
-void TestAlwaysOnTopKeeper::switchingTheOption()
+void TestAlwaysOnTop::switchingTheOption()
 {
     QFETCH(QString, stored);
     QFETCH(QList<int>, toggles);
@@ -203,7 +203,7 @@ void TestAlwaysOnTopKeeper::switchingTheOption()
     QCOMPARE(m_zOrder->calls, calls);
 }
 
-void TestAlwaysOnTopKeeper::eachTickLooksAfresh()
+void TestAlwaysOnTop::eachTickLooksAfresh()
 {
     makeWindow(QString());
     for (const char *answer : {"other", "other", "main", "other", "other", "none", "none"})
@@ -217,5 +217,5 @@ void TestAlwaysOnTopKeeper::eachTickLooksAfresh()
                           "foreground", "demote none", "promote main", "foreground"}));
 }
 
-QTEST_MAIN(TestAlwaysOnTopKeeper)
-#include "tst_AlwaysOnTopKeeper.moc"
+QTEST_MAIN(TestAlwaysOnTop)
+#include "tst_AlwaysOnTop.moc"
