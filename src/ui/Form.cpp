@@ -360,14 +360,14 @@ QStringList Form::saveFlag(SettingKey key, int state)
     return {};
 }
 
-QStringList Form::savePosition(const std::vector<std::pair<SettingKey, int>> &flags)
+QStringList Form::savePosition(const Flags &flags)
 {
     if (!m_geometryKeys)
         return {};
     Settings &settings = m_context.settings;
-    std::vector<Settings::Save> saves{
-        settings.position(m_geometryKeys->left, static_cast<float>(left())),
-        settings.position(m_geometryKeys->top, static_cast<float>(top()))};
+    const GeometryKeys &keys = *m_geometryKeys;
+    std::vector<Settings::Save> saves{settings.position(keys.left, static_cast<float>(left())),
+                                      settings.position(keys.top, static_cast<float>(top()))};
     for (const auto &[key, state] : flags)
         saves.push_back(settings.flag(key, state));
     const std::vector<Refusal> refusals = settings.save(saves);
@@ -379,7 +379,7 @@ QStringList Form::savePosition(const std::vector<std::pair<SettingKey, int>> &fl
     return refused;
 }
 
-void Form::rememberPosition(const std::vector<std::pair<SettingKey, int>> &flags)
+void Form::rememberPosition(const Flags &flags)
 {
     m_context.failures.settingsNotSaved(savePosition(flags));
 }

@@ -91,12 +91,13 @@ public:
     [[nodiscard]] FormTimer *timer(const QString &name) const;
     [[nodiscard]] FormTimer *timer(const char *name) const;
 
+    // Tickbox states saved along with a position.
+    using Flags = std::vector<std::pair<SettingKey, int>>;
     // Saves the left and top edges under the keys restoreGeometry read them
     // from, then the given flags, in one write of the store; returns
     // "KEY: reason" for each refusal, in that order. Saves nothing before
     // restoreGeometry.
-    [[nodiscard]] QStringList
-    savePosition(const std::vector<std::pair<SettingKey, int>> &flags = {});
+    [[nodiscard]] QStringList savePosition(const Flags &flags = {});
 
 signals:
     void unloaded();
@@ -121,7 +122,7 @@ protected:
     void restoreGeometry(const GeometryKeys &keys);
     // How a window remembers where the user left it: savePosition, with each
     // refusal shown to the user.
-    void rememberPosition(const std::vector<std::pair<SettingKey, int>> &flags = {});
+    void rememberPosition(const Flags &flags = {});
     [[nodiscard]] QStringList saveFlag(SettingKey key, int state);
     // Creates the designed controls in order, named, placed and linked into
     // the keyboard's tab order; `dress` then gives each the window's touches.
