@@ -5,13 +5,13 @@
 #include "app/SingleInstance.h"
 #include "base/ErrorLine.h"
 #include "base/ProgramIdentity.h"
+#include "forms/common/ProgramFont.h"
+#include "forms/common/ProgramIcon.h"
+#include "forms/main/VH_WTK_MAIN.h"
 #include "platform/DisplayReach.h"
 #include "platform/ProcessStart.h"
 #include "platform/Workspaces.h"
 #include "ui/CachedPanelStyle.h"
-#include "windows/common/ProgramFont.h"
-#include "windows/common/ProgramIcon.h"
-#include "windows/main/VH_WTK_MAIN.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -64,7 +64,7 @@ int main(int argc, char *argv[])
     Program program;
     QObject::connect(&instance, &SingleInstance::activationRequested, &app, [&program] {
         if (QWidget *strip = program.mainWindow().surface())
-            Workspaces::bringHere(strip);
+            Workspaces::bringHere(*strip);
     });
     return program.run();
 }

@@ -4,15 +4,15 @@
 #include "app/ProgramEnding.h"
 #include "engine/SystemTickSource.h"
 #include "engine/UptimeEngine.h"
+#include "forms/about/VH_WTK_ABOUT.h"
+#include "forms/live/VH_WTK_LIVE_CALCULATIONS.h"
+#include "forms/main/StripPositionKeeper.h"
+#include "forms/main/VH_WTK_MAIN.h"
 #include "platform/ZOrder.h"
 #include "settings/QSettingsStore.h"
 #include "settings/Settings.h"
 #include "ui/FailureReporter.h"
 #include "ui/TimerService.h"
-#include "windows/about/VH_WTK_ABOUT.h"
-#include "windows/live/VH_WTK_LIVE_CALCULATIONS.h"
-#include "windows/main/StripPositionKeeper.h"
-#include "windows/main/VH_WTK_MAIN.h"
 
 #include <QApplication>
 
@@ -72,7 +72,7 @@ int Program::run()
     if (m_failures->exitStatus() != 0)
         return m_failures->exitStatus();
     window.show();
-    m_positionKeeper = std::make_unique<StripPositionKeeper>(window, *m_settings);
+    m_positionKeeper = std::make_unique<StripPositionKeeper>(window);
     const auto openForms = [this] {
         return std::vector<Form *>{m_live.get(), m_about.get(), m_main.get()};
     };

@@ -13,7 +13,7 @@ class MinimiseWatch
 public:
     // Calls `hidden` whenever the window system hides `window` behind Qt's
     // back; does nothing where Qt's own window states tell everything.
-    static std::unique_ptr<MinimiseWatch> forPlatform(QWidget *window,
+    static std::unique_ptr<MinimiseWatch> forPlatform(QWidget &window,
                                                       std::function<void()> hidden);
     virtual ~MinimiseWatch() = default;
     MinimiseWatch(const MinimiseWatch &) = delete;

@@ -7,18 +7,18 @@
 #include <QTimer>
 #include <QWidget>
 
-NeverMinimised::NeverMinimised(QWidget *window)
-    : QObject(window)
+NeverMinimised::NeverMinimised(QWidget &window)
+    : QObject(&window)
     , m_window(window)
 {
-    window->installEventFilter(this);
+    window.installEventFilter(this);
 }
 
 NeverMinimised::~NeverMinimised() = default;
 
 bool NeverMinimised::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_window)
+    if (watched != &m_window)
         return false;
     // Qt sends the first show before it maps the native window, so the hint
     // is there when the window manager first sees the window. Creating the
@@ -26,7 +26,7 @@ bool NeverMinimised::eventFilter(QObject *watched, QEvent *event)
     // (the client's place instead of the frame's).
     if (event->type() == QEvent::Show && !m_native)
         m_native = MinimiseWatch::forPlatform(m_window, [this] { restoreSoon(); });
-    if (event->type() == QEvent::WindowStateChange && m_window->isMinimized())
+    if (event->type() == QEvent::WindowStateChange && m_window.isMinimized())
         restoreSoon();
     return false;
 }
@@ -45,10 +45,10 @@ void NeverMinimised::restore()
 {
     m_restoring = false;
     // Hidden by the program itself, it is closing.
-    if (!m_window->isVisible())
+    if (!m_window.isVisible())
         return;
-    if (m_window->isMinimized())
-        m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+    if (m_window.isMinimized())
+        m_window.setWindowState(m_window.windowState() & ~Qt::WindowMinimized);
     if (m_native)
         m_native->restore();
 }

@@ -16,7 +16,7 @@ class NeverMinimised final : public QObject
 {
 public:
     // Lives as long as `window`; create it before the window is first shown.
-    explicit NeverMinimised(QWidget *window);
+    explicit NeverMinimised(QWidget &window);
     ~NeverMinimised() override;
 
 protected:
@@ -26,7 +26,7 @@ private:
     void restoreSoon();
     void restore();
 
-    QWidget *m_window;
+    QWidget &m_window;
     std::unique_ptr<MinimiseWatch> m_native;
     bool m_restoring = false;
 };

@@ -8,6 +8,6 @@ class QWidget;
 namespace TaskbarHint {
 
 // Call once the native window exists (before and after it is shown).
-void exclude(QWidget *window);
+void exclude(QWidget &window);
 
 } // namespace TaskbarHint

@@ -8,11 +8,11 @@ class QWidget;
 namespace Workspaces {
 
 // Call once the native window exists (before and after it is shown).
-void showOnEvery(QWidget *window);
+void showOnEvery(QWidget &window);
 
 // Brings the window to the current workspace and to the front, with the
 // standing of a request the user made, which window managers that keep
 // programs from stealing the focus still grant.
-void bringHere(QWidget *window);
+void bringHere(QWidget &window);
 
 } // namespace Workspaces

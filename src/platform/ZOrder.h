@@ -13,14 +13,12 @@ class ZOrder
 public:
     using Handle = quintptr;
 
-    ZOrder() = default;
-    ZOrder(const ZOrder &) = delete;
-    ZOrder &operator=(const ZOrder &) = delete;
-    virtual ~ZOrder() = default;
-
     // The best the running session offers, chosen when called; on X11 a
     // window manager that starts later is taken up once it is there.
     static std::unique_ptr<ZOrder> forPlatform();
+    virtual ~ZOrder() = default;
+    ZOrder(const ZOrder &) = delete;
+    ZOrder &operator=(const ZOrder &) = delete;
 
     // The window that has the foreground, or 0.
     [[nodiscard]] virtual Handle foregroundWindow() = 0;
@@ -28,4 +26,7 @@ public:
     // activating the window. A request the platform refuses changes nothing.
     virtual void demote(Handle window) = 0;
     virtual void promote(Handle window) = 0;
+
+protected:
+    ZOrder() = default;
 };

@@ -9,7 +9,7 @@
 
 // What the settings store needs to know of the medium its settings live in:
 // a file on free desktops, the registry on Windows. CMake builds one of
-// StoreMediumFile.cpp and StoreMediumRegistry.cpp.
+// StoreMediumX11.cpp and StoreMediumWindows.cpp.
 namespace StoreMedium {
 
 // A best guess, from what is there, why `place` could not be written;

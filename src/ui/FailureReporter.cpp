@@ -8,8 +8,6 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include <algorithm>
-
 FailureReporter::FailureReporter(TimerService &timers, ShowMessage show, PrintLine print, Exit exit)
     : m_timers(timers)
     , m_show(std::move(show))
@@ -27,12 +25,12 @@ FailureReporter::FailureReporter(TimerService &timers, ShowMessage show, PrintLi
         m_exit = [](int status) { QCoreApplication::exit(status); };
 }
 
-void FailureReporter::engineFault(const EngineFault &fault)
+void FailureReporter::runStopped(const QString &description)
 {
-    if (std::find(m_reported.begin(), m_reported.end(), fault) != m_reported.end())
+    if (m_reported.contains(description))
         return;
-    m_reported.push_back(fault);
-    m_print(QString::fromStdString(fault.describe()));
+    m_reported << description;
+    m_print(description);
 }
 
 void FailureReporter::settingsNotSaved(const QStringList &settingsAndReasons)

@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "engine/EngineFault.h"
-
 #include <QString>
 #include <QStringList>
 
 #include <exception>
 #include <functional>
-#include <vector>
 
 class TimerService;
 
-// Where failures inside handlers end up. Arithmetic faults of the engine are
-// printed once each and the program goes on; a refused settings write is
+// Where failures inside handlers end up. A fault that only stops one run of a
+// handler, such as an arithmetic fault, is printed once for each distinct
+// description and the program goes on; a refused settings write is
 // shown to the user and the program goes on; anything else is fatal.
 class FailureReporter
 {
@@ -27,7 +25,8 @@ public:
     explicit FailureReporter(TimerService &timers, ShowMessage show = {}, PrintLine print = {},
                              Exit exit = {});
 
-    void engineFault(const EngineFault &fault);
+    // One run of a handler stopped early, as `description` says.
+    void runStopped(const QString &description);
     // One message for all the settings a handler could not save.
     void settingsNotSaved(const QStringList &settingsAndReasons);
     void fatal(const QString &what);
@@ -52,7 +51,7 @@ private:
     ShowMessage m_show;
     PrintLine m_print;
     Exit m_exit;
-    std::vector<EngineFault> m_reported;
+    QStringList m_reported;
     int m_exitStatus = 0;
     bool m_fatalShown = false;
 };

@@ -104,9 +104,9 @@ void Form::show()
     const auto keepOutOfTaskbar = [this] {
         if (m_design.inTaskbar)
             return;
-        TaskbarHint::exclude(m_surface);
+        TaskbarHint::exclude(*m_surface);
         // Nothing could fetch it from another workspace.
-        Workspaces::showOnEvery(m_surface);
+        Workspaces::showOnEvery(*m_surface);
     };
     keepOutOfTaskbar();
     m_surface->show();
@@ -290,6 +290,7 @@ void Form::guarded(const char *name, const std::function<void()> &handler)
 
 void Form::restoreGeometry(const GeometryKeys &keys)
 {
+    m_geometryKeys = keys;
     Settings &settings = m_context.settings;
     setLeft(settings.readPosition(keys.left));
     setTop(settings.readPosition(keys.top));
@@ -359,12 +360,14 @@ QStringList Form::saveFlag(SettingKey key, int state)
     return {};
 }
 
-QStringList Form::savePosition(SettingKey leftKey, SettingKey topKey,
-                               const std::vector<std::pair<SettingKey, int>> &flags)
+QStringList Form::savePosition(const Flags &flags)
 {
+    if (!m_geometryKeys)
+        return {};
     Settings &settings = m_context.settings;
-    std::vector<Settings::Save> saves{settings.position(leftKey, static_cast<float>(left())),
-                                      settings.position(topKey, static_cast<float>(top()))};
+    const GeometryKeys &keys = *m_geometryKeys;
+    std::vector<Settings::Save> saves{settings.position(keys.left, static_cast<float>(left())),
+                                      settings.position(keys.top, static_cast<float>(top()))};
     for (const auto &[key, state] : flags)
         saves.push_back(settings.flag(key, state));
     const std::vector<Refusal> refusals = settings.save(saves);
@@ -374,4 +377,9 @@ QStringList Form::savePosition(SettingKey leftKey, SettingKey topKey,
             refused << settingName(saves[i].key) + QStringLiteral(": ") + *refusals[i];
     }
     return refused;
+}
+
+void Form::rememberPosition(const Flags &flags)
+{
+    m_context.failures.settingsNotSaved(savePosition(flags));
 }

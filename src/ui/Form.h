@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <utility>
 #include <vector>
@@ -90,6 +91,14 @@ public:
     [[nodiscard]] FormTimer *timer(const QString &name) const;
     [[nodiscard]] FormTimer *timer(const char *name) const;
 
+    // Tickbox states saved along with a position.
+    using Flags = std::vector<std::pair<SettingKey, int>>;
+    // Saves the left and top edges under the keys restoreGeometry read them
+    // from, then the given flags, in one write of the store; returns
+    // "KEY: reason" for each refusal, in that order. Saves nothing before
+    // restoreGeometry.
+    [[nodiscard]] QStringList savePosition(const Flags &flags = {});
+
 signals:
     void unloaded();
 
@@ -111,11 +120,9 @@ protected:
     // Reads left, top, width and height in that order and applies each; a
     // size beyond all screens together reads as the default.
     void restoreGeometry(const GeometryKeys &keys);
-    // Saves the left and top edges, then the given flags, in one write of the
-    // store; returns "KEY: reason" for each refusal, in that order.
-    [[nodiscard]] QStringList
-    savePosition(SettingKey left, SettingKey top,
-                 const std::vector<std::pair<SettingKey, int>> &flags = {});
+    // How a window remembers where the user left it: savePosition, with each
+    // refusal shown to the user.
+    void rememberPosition(const Flags &flags = {});
     [[nodiscard]] QStringList saveFlag(SettingKey key, int state);
     // Creates the designed controls in order, named, placed and linked into
     // the keyboard's tab order; `dress` then gives each the window's touches.
@@ -167,6 +174,7 @@ private:
     // where it was put: 1000 twips would otherwise come back as 1005.
     QPoint m_placed;
     QPointF m_placedTwips;
+    std::optional<GeometryKeys> m_geometryKeys;
     double m_width = 0;
     double m_height = 0;
     bool m_unloading = false;

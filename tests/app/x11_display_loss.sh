@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Covers src/windows/main/StripPositionKeeper.cpp.
+# Covers src/forms/main/StripPositionKeeper.cpp.
 # The X server going away ends the program before it can unload, so the strip
 # saves a move by itself once it has stood still for two seconds. Runs under
 # with-xvfb.sh, which names its X server in VH_XVFB_PID.

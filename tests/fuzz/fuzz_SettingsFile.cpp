@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Covers the readings of src/settings/Settings.cpp through QSettingsStore.cpp
+// from whatever bytes the settings file holds.
 #include "settings/QSettingsStore.h"
 #include "settings/Settings.h"
 

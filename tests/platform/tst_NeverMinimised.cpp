@@ -26,7 +26,7 @@ void TestNeverMinimised::comesBack()
 {
     QFETCH(Qt::WindowStates, minimised);
     QWidget window(nullptr, Qt::Tool);
-    new NeverMinimised(&window);
+    new NeverMinimised(window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 

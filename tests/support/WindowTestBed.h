@@ -2,6 +2,9 @@
 #pragma once
 
 #include "engine/UptimeEngine.h"
+#include "forms/about/VH_WTK_ABOUT.h"
+#include "forms/live/VH_WTK_LIVE_CALCULATIONS.h"
+#include "forms/main/VH_WTK_MAIN.h"
 #include "settings/Settings.h"
 #include "support/FixedTickSource.h"
 #include "support/RecordingSettingsStore.h"
@@ -9,9 +12,6 @@
 #include "ui/FailureReporter.h"
 #include "ui/FormContext.h"
 #include "ui/TimerService.h"
-#include "windows/about/VH_WTK_ABOUT.h"
-#include "windows/live/VH_WTK_LIVE_CALCULATIONS.h"
-#include "windows/main/VH_WTK_MAIN.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Checks shared by the Wine tests, sourced by bash scripts that run under
 # scripts/windows.sh's test step, in Wine's virtual desktop. They need
-# `lister`, the path of the window lister (tests/support/wine_windows.cpp).
+# `lister`, the path of the window lister (tests/support/wine_probe.cpp).
 # Windows are named by their captions.
 
 wine_run="$(dirname "${BASH_SOURCE[0]}")/wine-run.sh"

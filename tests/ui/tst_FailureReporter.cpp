@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "engine/EngineFault.h"
 #include "ui/FailureReporter.h"
 #include "ui/FormTimer.h"
 #include "ui/TimerService.h"
@@ -45,8 +46,8 @@ void TestFailureReporter::engineFaultsPrintedOncePerDistinctFault()
     const EngineFault weeks{"UPTIME_TIMER_Timer", "WEEKS_TB", EngineFault::Kind::DivisionByZero};
     const EngineFault hours{"HOUR_UPTIME_TIMER_Timer", "HOURS_FULL", EngineFault::Kind::Overflow};
     for (int i = 0; i < 50; ++i) {
-        reporter.engineFault(weeks);
-        reporter.engineFault(hours);
+        reporter.runStopped(QString::fromStdString(weeks.describe()));
+        reporter.runStopped(QString::fromStdString(hours.describe()));
     }
     QCOMPARE(recorder.printed.size(), 2);
     QVERIFY(recorder.printed.at(0).contains("WEEKS_TB"));

@@ -13,7 +13,7 @@ public:
 
 } // namespace
 
-std::unique_ptr<MinimiseWatch> MinimiseWatch::forPlatform(QWidget *, std::function<void()>)
+std::unique_ptr<MinimiseWatch> MinimiseWatch::forPlatform(QWidget &, std::function<void()>)
 {
     return std::make_unique<MinimiseWatchWindows>();
 }

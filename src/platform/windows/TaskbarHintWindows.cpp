@@ -5,6 +5,6 @@ namespace TaskbarHint {
 
 // Qt gives tool windows WS_EX_TOOLWINDOW, which already keeps them out of the
 // taskbar.
-void exclude(QWidget *) {}
+void exclude(QWidget &) {}
 
 } // namespace TaskbarHint

@@ -7,12 +7,12 @@ namespace Workspaces {
 
 // Windows shows a tool window on the virtual desktop it was opened on; the
 // desktop switcher moves it.
-void showOnEvery(QWidget *) {}
+void showOnEvery(QWidget &) {}
 
-void bringHere(QWidget *window)
+void bringHere(QWidget &window)
 {
-    window->raise();
-    window->activateWindow();
+    window.raise();
+    window.activateWindow();
 }
 
 } // namespace Workspaces

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/windows/ZOrderWindows.h"
-
+#include "platform/ZOrder.h"
 #include "platform/ZOrderStaysOnTopHint.h"
 
 #include <QGuiApplication>
@@ -18,22 +17,19 @@ void insertAfter(ZOrder::Handle window, HWND position)
                  SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
 }
 
+// The Win32 z-order: the foreground window and the topmost group.
+class ZOrderWindows final : public ZOrder
+{
+public:
+    [[nodiscard]] Handle foregroundWindow() override
+    {
+        return reinterpret_cast<Handle>(GetForegroundWindow());
+    }
+    void demote(Handle window) override { insertAfter(window, HWND_NOTOPMOST); }
+    void promote(Handle window) override { insertAfter(window, HWND_TOPMOST); }
+};
+
 } // namespace
-
-ZOrder::Handle ZOrderWindows::foregroundWindow()
-{
-    return reinterpret_cast<Handle>(GetForegroundWindow());
-}
-
-void ZOrderWindows::demote(Handle window)
-{
-    insertAfter(window, HWND_NOTOPMOST);
-}
-
-void ZOrderWindows::promote(Handle window)
-{
-    insertAfter(window, HWND_TOPMOST);
-}
 
 std::unique_ptr<ZOrder> ZOrder::forPlatform()
 {

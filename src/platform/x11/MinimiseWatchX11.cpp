@@ -23,7 +23,7 @@ namespace {
 class HiddenFilter final : public QAbstractNativeEventFilter
 {
 public:
-    HiddenFilter(xcb_connection_t *connection, QWidget *window, std::function<void()> hidden)
+    HiddenFilter(xcb_connection_t *connection, QWidget &window, std::function<void()> hidden)
         : m_connection(connection)
         , m_window(window)
         , m_hidden(std::move(hidden))
@@ -35,7 +35,7 @@ public:
     {
         const xcb_property_notify_event_t *notify =
             PropertiesX11::propertyChange(eventType, message);
-        if (!notify || notify->atom != m_state || notify->window != m_window->internalWinId())
+        if (!notify || notify->atom != m_state || notify->window != m_window.internalWinId())
             return false;
         const std::vector<uint32_t> states =
             read32(m_connection, notify->window, m_state, XCB_ATOM_ATOM, 64);
@@ -46,7 +46,7 @@ public:
 
 private:
     xcb_connection_t *m_connection;
-    QWidget *m_window;
+    QWidget &m_window;
     std::function<void()> m_hidden;
     xcb_atom_t m_state;
     xcb_atom_t m_hiddenState;
@@ -56,7 +56,7 @@ private:
 class MinimiseWatchX11 final : public MinimiseWatch
 {
 public:
-    MinimiseWatchX11(QWidget *window, std::function<void()> hidden)
+    MinimiseWatchX11(QWidget &window, std::function<void()> hidden)
         : m_window(window)
     {
         xcb_connection_t *connection = PropertiesX11::connection();
@@ -69,23 +69,23 @@ public:
     void restore() override
     {
         xcb_connection_t *connection = PropertiesX11::connection();
-        if (!connection || !m_window->internalWinId())
+        if (!connection || !m_window.internalWinId())
             return;
         // ICCCM: mapping an iconic window asks the window manager for it back;
         // a window already mapped takes no notice.
-        xcb_map_window(connection, static_cast<xcb_window_t>(m_window->internalWinId()));
+        xcb_map_window(connection, static_cast<xcb_window_t>(m_window.internalWinId()));
         xcb_flush(connection);
     }
 
 private:
-    QWidget *m_window;
+    QWidget &m_window;
     // Null without an X connection.
     std::unique_ptr<HiddenFilter> m_filter;
 };
 
 } // namespace
 
-std::unique_ptr<MinimiseWatch> MinimiseWatch::forPlatform(QWidget *window,
+std::unique_ptr<MinimiseWatch> MinimiseWatch::forPlatform(QWidget &window,
                                                           std::function<void()> hidden)
 {
     return std::make_unique<MinimiseWatchX11>(window, std::move(hidden));

@@ -9,13 +9,13 @@
 
 namespace TaskbarHint {
 
-void exclude(QWidget *window)
+void exclude(QWidget &window)
 {
     xcb_connection_t *connection = PropertiesX11::connection();
-    if (!connection || !window)
+    if (!connection)
         return;
-    PropertiesX11::addState(connection, static_cast<xcb_window_t>(window->winId()),
-                            window->isVisible(),
+    PropertiesX11::addState(connection, static_cast<xcb_window_t>(window.winId()),
+                            window.isVisible(),
                             PropertiesX11::atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"));
 }
 

@@ -16,13 +16,13 @@ constexpr std::uint32_t userRequest = 2;
 
 } // namespace
 
-void showOnEvery(QWidget *window)
+void showOnEvery(QWidget &window)
 {
     xcb_connection_t *connection = PropertiesX11::connection();
-    if (!connection || !window)
+    if (!connection)
         return;
-    const auto id = static_cast<xcb_window_t>(window->winId());
-    const bool mapped = window->isVisible();
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    const bool mapped = window.isVisible();
     // Managers that know no sticky state may still honour the desktop.
     PropertiesX11::addState(connection, id, mapped,
                             PropertiesX11::atom(connection, "_NET_WM_STATE_STICKY"));
@@ -36,14 +36,14 @@ void showOnEvery(QWidget *window)
     }
 }
 
-void bringHere(QWidget *window)
+void bringHere(QWidget &window)
 {
-    window->raise();
-    window->activateWindow();
+    window.raise();
+    window.activateWindow();
     xcb_connection_t *connection = PropertiesX11::connection();
     if (!connection)
         return;
-    const auto id = static_cast<xcb_window_t>(window->winId());
+    const auto id = static_cast<xcb_window_t>(window.winId());
     const xcb_window_t root = PropertiesX11::rootOf(connection);
     const xcb_atom_t desktop = PropertiesX11::atom(connection, "_NET_WM_DESKTOP");
     const std::vector<std::uint32_t> current = PropertiesX11::read32(
