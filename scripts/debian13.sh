@@ -2,9 +2,11 @@
 # SPDX-License-Identifier: MIT
 # Runs a command on Debian 13: in a Debian 13 root that mmdebstrap makes once,
 # from the archives this machine's own apt sources name, and keeps outside the
-# checkout. The checkout is at the same path inside; its build folders there
-# are Debian 13's own, seen from this machine as build-debian13/*. /tmp is
-# this machine's, so X servers inside and outside never take the same display.
+# checkout. The checkout is at the same path inside; its Linux build folders
+# there are Debian 13's own, seen from this machine as build-debian13/*
+# (build-windows/ is made on Debian 13 alone, and is the checkout's own).
+# /tmp is this machine's, so X servers inside and outside never take the
+# same display.
 # Usage: debian13.sh COMMAND [ARGUMENTS...]
 #   e.g. ./scripts/debian13.sh ./scripts/test.sh -L engine
 # VH_CACHE moves the cache (default /var/cache/vh-wren-ticker).
@@ -12,7 +14,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cache="${VH_CACHE:-/var/cache/vh-wren-ticker}"
 system="$cache/debian13"
-builds=(build build-program build-sanitize build-windows)
+builds=(build build-program build-sanitize)
 
 if [ "${1:-}" = --inside ]; then
     # In a mount and PID namespace of its own: the root becomes /, by

@@ -20,18 +20,21 @@ import subprocess
 import sys
 
 # The qtbase folders whose code the shipped Qt DLLs (Core, Gui, Widgets,
-# Network, the windows platform and the styles) are built from. Left out:
-# what those are built without (D-Bus, OpenGL, Vulkan, the JPEG plugin),
-# other systems' code (forkfd, xcb, cocoa, Android, WebAssembly), and the
-# test library and tools, which are not shipped.
+# Network, the windows platform and the styles) are built from, in Qt 6.8:
+# Gui holds the Direct3D 12 backend of its rendering layer, Core the MIME
+# type definitions. Left out: what those are built without (D-Bus, OpenGL,
+# Vulkan, the JPEG plugin), other systems' code (forkfd, xcb, cocoa,
+# Android, WebAssembly), and the test library and tools, which are not
+# shipped.
 SHIPPED_PARTS = [
-    "src/3rdparty/blake2", "src/3rdparty/double-conversion", "src/3rdparty/easing",
-    "src/3rdparty/freetype", "src/3rdparty/harfbuzz-ng", "src/3rdparty/icc",
-    "src/3rdparty/libpng", "src/3rdparty/libpsl", "src/3rdparty/md4", "src/3rdparty/md4c",
-    "src/3rdparty/md5", "src/3rdparty/pcre2", "src/3rdparty/pixman", "src/3rdparty/rfc6234",
-    "src/3rdparty/sha1", "src/3rdparty/sha3", "src/3rdparty/tinycbor", "src/3rdparty/zlib",
-    "src/corelib/kernel", "src/corelib/text", "src/corelib/tools", "src/gui/painting",
-    "src/gui/text", "src/network/kernel",
+    "src/3rdparty/D3D12MemoryAllocator", "src/3rdparty/blake2",
+    "src/3rdparty/double-conversion", "src/3rdparty/easing", "src/3rdparty/freetype",
+    "src/3rdparty/harfbuzz-ng", "src/3rdparty/icc", "src/3rdparty/libpng",
+    "src/3rdparty/libpsl", "src/3rdparty/md4", "src/3rdparty/md4c", "src/3rdparty/md5",
+    "src/3rdparty/pcre2", "src/3rdparty/pixman", "src/3rdparty/rfc6234", "src/3rdparty/sha1",
+    "src/3rdparty/sha3", "src/3rdparty/siphash", "src/3rdparty/tinycbor", "src/3rdparty/zlib",
+    "src/corelib/kernel", "src/corelib/mimetypes/3rdparty", "src/corelib/text",
+    "src/gui/painting", "src/gui/rhi", "src/gui/text",
 ]
 QT_LIBRARIES = ["Qt6Core.dll", "Qt6Gui.dll", "Qt6Widgets.dll", "Qt6Network.dll",
                 "platforms/qwindows.dll", "styles/*.dll"]

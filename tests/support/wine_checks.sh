@@ -33,3 +33,17 @@ shown() { [ -n "$(field "$1" 1)" ]; }
 hidden() { ! shown "$1"; }
 foreground() { [ "$(field "$1" 6)" = 1 ]; }
 start() { "$wine_run" "$@" & }
+
+# Wine's virtual desktop, the one window the X tools see.
+desktop() { xdotool search --name 'Wine desktop' | head -n1; }
+# Saves a picture of the window captioned $1 as $shots/$2.png, and fails
+# unless it shows every colour that follows ("00FF00": pure green).
+shoot() {
+    local l t r b colour colours picture="$shots/$2.png"
+    IFS='|' read -r _ l t r b _ < <(windows | grep -F -m1 "$1|")
+    import -window "$(desktop)" -crop "$((r - l))x$((b - t))+$l+$t" "$picture"
+    colours="$(convert "$picture" -format %c histogram:info:-)"
+    for colour in "${@:3}"; do
+        grep -qiE "#${colour}(FF)?\b" <<<"$colours" || fail "$2: no #$colour in the picture"
+    done
+}

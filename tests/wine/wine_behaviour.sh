@@ -24,16 +24,9 @@ mkdir -p "$shots"
 # Line number of a window in the list, topmost first.
 rank() { windows | grep -n -F -m1 "$1|" | cut -d: -f1; }
 count() { windows | grep -c -F "$1|" || true; }
-desktop() { xdotool search --name 'Wine desktop' | head -n1; }
-shoot() {
-    local l t r b
-    IFS='|' read -r _ l t r b _ < <(windows | grep -F -m1 "$1|")
-    import -window "$(desktop)" -crop "$((r - l))x$((b - t))+$l+$t" "$shots/$2.png"
-}
 
 start "$program"
 eventually shown "$strip" || fail "the strip did not appear"
-shoot "$strip" wine-main-strip
 
 # With Fast Startup on, hovering the strip says since when the count runs.
 wine reg add 'HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\Power' \
@@ -66,15 +59,12 @@ timeout "$((30 * factor))" "$wine_run" "$program" || fail "the second start ende
 eventually foreground "$strip" || fail "the second start did not raise the strip"
 [ "$(count "$strip")" = 1 ] || fail "$(count "$strip") strips"
 
-# The About and live calculations windows, for the pictures.
+# The About window opens from the keyboard, and from it the live window.
 xdotool key Return
 eventually shown 'VH-WREN-TICKER - ABOUT' || fail "Return opened no About window"
-shoot 'VH-WREN-TICKER - ABOUT' wine-about-window
 # OK has the focus; "Live Calculations" is third after it in the tab order.
 xdotool key Tab Tab Tab space
 eventually shown 'VH-WREN-TICKER - LIVE CALCULATIONS' || fail "the live window did not open"
-sleep 1.5
-shoot 'VH-WREN-TICKER - LIVE CALCULATIONS' wine-live-calculations
 
 # Ended as a logout ends it (WM_QUERYENDSESSION, then WM_ENDSESSION), it
 # unloads its three windows and saves, as text values.
@@ -100,7 +90,10 @@ lock="$(find "$WINEPREFIX/drive_c/users" -name '*.lock' -path '*vh-wren-ticker*'
 sed -i "1s/.*/$(field Namesake 7)/" "$lock"
 start "$program"
 eventually shown "$strip" || fail "the start after a killed run showed no strip"
-wine taskkill /IM vh-wren-ticker.exe >/dev/null
+# Each by its process: Wine 10's taskkill by name leaves the strip open
+# when another process goes by the same name.
+wine taskkill /PID "$(field Namesake 7)" >/dev/null
+wine taskkill /PID "$(field "$strip" 7)" >/dev/null
 eventually hidden "$strip" || fail "the strip did not close"
 
 # Installed silently for this user into the folder asked for (/D= comes
