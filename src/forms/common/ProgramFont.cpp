@@ -11,7 +11,7 @@ QFont sansSerif(double points, bool bold)
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                       QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
+    font.setStyleHint(QFont::SansSerif, QFont::ForceOutline);
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setItalic(false);

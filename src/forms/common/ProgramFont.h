@@ -6,7 +6,12 @@
 class QWidget;
 
 // "MS Sans Serif", the font the windows were laid out with, is rarely
-// installed outside Windows; the nearest sans serif that is stands in.
+// installed outside Windows; the nearest sans serif that is stands in. Where
+// it is installed it is a bitmap face, and Qt files each of its sizes under
+// the height of its line but asks Windows for the height of its letters: an
+// 8 point caption comes out in the 10 point face, too wide for its room. So
+// the outline face Windows made from it, "Microsoft Sans Serif", stands in
+// there too.
 namespace ProgramFont {
 
 [[nodiscard]] QFont sansSerif(double points, bool bold = false);
