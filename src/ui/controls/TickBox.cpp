@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/controls/TickBox.h"
 
+#include "ui/FittedFont.h"
+
 #include <QEvent>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -9,6 +11,7 @@
 TickBox::TickBox(const QString &caption, QWidget *parent)
     : QCheckBox(caption, parent)
     , m_caption(caption)
+    , m_captionFont(font())
 {
     // The caption may wrap; its name is read as one line.
     setAccessibleName(caption);
@@ -85,10 +88,7 @@ int TickBox::captionRoom() const
 
 QFont TickBox::captionFont() const
 {
-    QFont narrowed = font();
-    if (m_stretch != 100)
-        narrowed.setStretch(m_stretch);
-    return narrowed;
+    return m_captionFont;
 }
 
 void TickBox::paintEvent(QPaintEvent *)
@@ -105,22 +105,10 @@ void TickBox::paintEvent(QPaintEvent *)
 void TickBox::fitCaption()
 {
     // A word wider than the room would lose its last letters ("AutoStart"
-    // beside the tick of a narrow box); it is drawn a little narrower.
-    const int room = captionRoom();
-    const auto fits = [this, room](int stretch) {
-        QFont font = this->font();
-        font.setStretch(stretch);
-        const QFontMetrics metrics(font);
-        int width = 0;
-        for (const QString &line : text().split(QLatin1Char('\n')))
-            width = std::max(width, metrics.horizontalAdvance(line));
-        return width <= room;
-    };
-    int stretch = 100;
-    while (stretch > 50 && !fits(stretch))
-        stretch -= 1;
-    if (stretch != m_stretch) {
-        m_stretch = stretch;
+    // beside the tick of a narrow box).
+    const QFont fitted = FittedFont::fit(font(), text().split(QLatin1Char('\n')), captionRoom());
+    if (fitted != m_captionFont) {
+        m_captionFont = fitted;
         update();
     }
 }

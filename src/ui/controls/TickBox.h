@@ -42,5 +42,5 @@ private:
 
     QString m_caption;
     bool m_wrapping = false;
-    int m_stretch = 100;
+    QFont m_captionFont;
 };
