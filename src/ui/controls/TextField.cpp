@@ -4,6 +4,8 @@
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QToolTip>
@@ -56,6 +58,19 @@ bool TextField::textFits() const
                                .marginsRemoved(textMargins());
     // QLineEdit keeps two pixels free on either side of its text.
     return fontMetrics().horizontalAdvance(text()) <= contents.width() - 4;
+}
+
+void TextField::paintEvent(QPaintEvent *event)
+{
+    // Nothing behind the field is drawn first, but a style may leave parts
+    // of its panel clear: Windows 11's rounds the corners and draws a
+    // read-only field translucent. The old digits would show through the
+    // new number.
+    {
+        QPainter painter(this);
+        painter.fillRect(event->rect(), palette().color(QPalette::Window));
+    }
+    QLineEdit::paintEvent(event);
 }
 
 bool TextField::event(QEvent *event)
