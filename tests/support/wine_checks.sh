@@ -19,7 +19,7 @@ fail() {
 }
 windows() { "$wine_run" "$lister" | tr -d '\r'; }
 # Field $2 of the window captioned $1: 2-5 its frame, 6 whether it has the
-# foreground, 7 its process id.
+# foreground, 7 its process id, 8-9 the corner of its inside.
 field() { windows | awk -F'|' -v t="$1" -v f="$2" '$1 == t { print $f; exit }'; }
 # Retries a check every 250 ms for 15 s, times the tests' factor.
 eventually() {
@@ -36,14 +36,22 @@ start() { "$wine_run" "$@" & }
 
 # Wine's virtual desktop, the one window the X tools see.
 desktop() { xdotool search --name 'Wine desktop' | head -n1; }
-# Saves a picture of the window captioned $1 as $shots/$2.png, and fails
-# unless it shows every colour that follows ("00FF00": pure green).
-shoot() {
+# Clicks the window captioned $1 at $2,$3 pixels inside it.
+click() {
+    local x y
+    IFS='|' read -r _ _ _ _ _ _ _ x y < <(windows | grep -F -m1 "$1|")
+    xdotool mousemove --window "$(desktop)" "$((x + $2))" "$((y + $3))" click 1
+}
+# Saves a picture of the window captioned $1 as $shots/$2.png; whether it
+# shows every colour that follows ("00FF00": pure green).
+shows() {
     local l t r b colour colours picture="$shots/$2.png"
     IFS='|' read -r _ l t r b _ < <(windows | grep -F -m1 "$1|")
     import -window "$(desktop)" -crop "$((r - l))x$((b - t))+$l+$t" "$picture"
     colours="$(convert "$picture" -format %c histogram:info:-)"
     for colour in "${@:3}"; do
-        grep -qiE "#${colour}(FF)?\b" <<<"$colours" || fail "$2: no #$colour in the picture"
+        grep -qiE "#${colour}(FF)?\b" <<<"$colours" || return 1
     done
 }
+# The same, failing unless it does.
+shoot() { shows "$@" || fail "$2: not every one of ${*:3} in the picture"; }

@@ -2,7 +2,8 @@
 // The Wine tests' eyes inside Wine's virtual desktop, where the X tools see
 // one window only.
 //   wine_probe: lists the visible top-level windows, topmost first, one
-//     "title|left|top|right|bottom|foreground|process id" line each;
+//     "title|left|top|right|bottom|foreground|process id|client left|client
+//     top" line each;
 //   wine_probe --turns CAPTION SECONDS: prints, at each change of what the
 //     window CAPTION shows, the milliseconds past the whole second of the
 //     tick counter (GetTickCount64), the clock the program itself reads;
@@ -32,8 +33,10 @@ int list()
             continue;
         DWORD process = 0;
         GetWindowThreadProcessId(window, &process);
-        std::printf("%s|%ld|%ld|%ld|%ld|%d|%lu\n", title, frame.left, frame.top, frame.right,
-                    frame.bottom, window == foreground, process);
+        POINT client = {0, 0};
+        ClientToScreen(window, &client);
+        std::printf("%s|%ld|%ld|%ld|%ld|%d|%lu|%ld|%ld\n", title, frame.left, frame.top,
+                    frame.right, frame.bottom, window == foreground, process, client.x, client.y);
     }
     return 0;
 }

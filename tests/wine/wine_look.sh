@@ -6,8 +6,8 @@
 # (windowsvista as Windows 10, windows11 as Windows 11), in the apps' light
 # theme and then in their dark one, each window keeps its designed colours:
 # the black uptime line with green text, the green-on-black titles, the live
-# window's yellow, pale cyan and light green fields. Leaves a picture of each
-# window.
+# window's yellow, pale cyan and light green fields, the pure red display of
+# stopped timers. Leaves a picture of each window.
 # Usage: wine_look.sh PROGRAM WINDOW_LISTER SHOTS
 set -euo pipefail
 program="$1" lister="$2"
@@ -36,6 +36,19 @@ for theme in light dark; do
     eventually shown "$live" || fail "$theme: the live window did not open"
     sleep 1.5
     shoot "$live" "wine-live-calculations${suffix:+-$suffix}" 000000 00FF00 FFFF00 C0FFFF 80FF80
+    # The button's caption decides: as the window opens it reads "START
+    # TIMERS", so the first press starts the running timers again and the
+    # second stops them. A press that only brings the window forward would
+    # throw the count off, so it presses until the display turns red.
+    stopped=""
+    for _ in 1 2 3 4; do
+        click "$live" 904 248 # the middle of TIMER_BUTTON
+        for _ in $(seq $((4 * factor))); do
+            shows "$live" "wine-live-calculations-stopped${suffix:+-$suffix}" FF0000 && stopped=1 && break 2
+            sleep 0.25
+        done
+    done
+    [ -n "$stopped" ] || fail "$theme: the display did not turn pure red as the timers stopped"
     wine taskkill /IM vh-wren-ticker.exe >/dev/null
     eventually hidden "$strip" || fail "$theme: the strip did not close"
 done
