@@ -36,10 +36,10 @@ for theme in light dark; do
     eventually shown "$live" || fail "$theme: the live window did not open"
     sleep 1.5
     shoot "$live" "wine-live-calculations${suffix:+-$suffix}" 000000 00FF00 FFFF00 C0FFFF 80FF80
-    # The button's caption decides: as the window opens it reads "START
-    # TIMERS", so the first press starts the running timers again and the
-    # second stops them. A press that only brings the window forward would
-    # throw the count off, so it presses until the display turns red.
+    # The timers run as the window opens, and its button reads "STOP
+    # TIMERS". A press that only brought the window forward, or a display
+    # slow to turn, would throw a count of presses off: each press toggles,
+    # so it presses until the display turns red.
     stopped=""
     for _ in 1 2 3 4; do
         click "$live" 904 248 # the middle of TIMER_BUTTON
