@@ -5,20 +5,13 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 
+#include <algorithm>
+
 namespace FittedFont {
 
 namespace {
 
 constexpr int narrowest = 50;
-
-int widest(const QFont &font, const QStringList &pieces)
-{
-    const QFontMetrics metrics(font);
-    int width = 0;
-    for (const QString &piece : pieces)
-        width = std::max(width, metrics.horizontalAdvance(piece));
-    return width;
-}
 
 // The widest stretch that fits, found by halving: each stretch asks the
 // system for another font.
@@ -39,6 +32,15 @@ QFont narrowed(QFont font, const QStringList &pieces, int room)
 }
 
 } // namespace
+
+int widest(const QFont &font, const QStringList &pieces)
+{
+    const QFontMetrics metrics(font);
+    int width = 0;
+    for (const QString &piece : pieces)
+        width = std::max(width, metrics.horizontalAdvance(piece));
+    return width;
+}
 
 QFont fit(const QFont &font, const QStringList &pieces, int room)
 {

@@ -12,5 +12,7 @@
 namespace FittedFont {
 
 [[nodiscard]] QFont fit(const QFont &font, const QStringList &pieces, int room);
+// The width of the widest piece in the font, in pixels.
+[[nodiscard]] int widest(const QFont &font, const QStringList &pieces);
 
 } // namespace FittedFont

@@ -9,8 +9,6 @@
 #include <QStyle>
 #include <QToolTip>
 
-#include <algorithm>
-
 Label::Label(const QString &caption, QWidget *parent)
     : QLabel(caption, parent)
 {
@@ -86,11 +84,10 @@ void Label::layOutCaption()
     m_laidOutFont = font();
     const QStringList pieces = captionPieces();
     m_captionFont = FittedFont::fit(font(), pieces, captionRoom());
-    const QFontMetrics metrics(m_captionFont);
-    m_fits = std::all_of(pieces.cbegin(), pieces.cend(), [&](const QString &piece) {
-        return metrics.horizontalAdvance(piece) <= captionRoom();
-    });
+    m_fits = FittedFont::widest(m_captionFont, pieces) <= captionRoom();
     const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
     // A few pixels to spare for italic overhangs and rounding.
-    m_ink = metrics.boundingRect(contentsRect(), flags, text()).adjusted(-3, -3, 3, 3);
+    m_ink = QFontMetrics(m_captionFont)
+                .boundingRect(contentsRect(), flags, text())
+                .adjusted(-3, -3, 3, 3);
 }
